@@ -1,0 +1,77 @@
+// The shared line reader and file test; both programs compile this one source.
+#include "file_routines.h"
+
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+LineReader LineReader::Open(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw FileReadError("cannot open " + path.string());
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) throw FileReadError("cannot read " + path.string());
+    return LineReader(std::move(bytes));
+}
+
+std::string ReadLine(LineReader& reader) {
+    std::string line;
+    const std::string& bytes = reader.bytes_;
+    do {
+        if (reader.AtEnd()) throw FileReadError("read past the end of the file");
+        const char c = bytes[reader.position_++];
+        if (c != '\r') {
+            line += c;
+            continue;
+        }
+        // The character after a CR is taken to be its LF, whatever it is.
+        if (reader.AtEnd()) throw FileReadError("read past the end of the file");
+        ++reader.position_;
+        return line;
+    } while (!reader.AtEnd());
+    return line;
+}
+
+namespace {
+
+bool MatchesWildcard(const std::string& pattern, const std::string& name) {
+    std::size_t p = 0, n = 0, starP = std::string::npos, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
+            ++p;
+            ++n;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            starP = p++;
+            starN = n;
+        } else if (starP != std::string::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') ++p;
+    return p == pattern.size();
+}
+
+bool IsNormalFile(const std::filesystem::path& path) {
+    std::error_code error;
+    const std::string name = path.filename().string();
+    if (name.empty() || name[0] == '.') return false;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+}  // namespace
+
+bool FileExists(const std::filesystem::path& path) {
+    const std::string pattern = path.filename().string();
+    if (pattern.find_first_of("*?") == std::string::npos) return IsNormalFile(path);
+
+    std::error_code error;
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        if (MatchesWildcard(pattern, it->path().filename().string()) && IsNormalFile(it->path()))
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,53 @@
+// Small text routines of the game.
+#include "text_helpers.h"
+
+bool IsAddress(std::string_view text) {
+    return SplitString(text, ".").size() == 4;
+}
+
+char UpperCaseChar(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 'a' && byte <= 'z') return static_cast<char>(byte - 32);
+    // Windows-1252: the accented lower-case letters sit 32 above their capitals, except a few.
+    if (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7) return static_cast<char>(byte - 32);
+    switch (byte) {
+        case 0x9A:
+            return static_cast<char>(0x8A);
+        case 0x9C:
+            return static_cast<char>(0x8C);
+        case 0x9E:
+            return static_cast<char>(0x8E);
+        case 0xFF:
+            return static_cast<char>(0x9F);
+        default:
+            return c;
+    }
+}
+
+std::string UpperCase(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) c = UpperCaseChar(c);
+    return upper;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (UpperCaseChar(a[i]) != UpperCaseChar(b[i])) return false;
+    return true;
+}
+
+std::vector<std::string> SplitString(std::string_view text, std::string_view separator) {
+    std::vector<std::string> pieces;
+    std::size_t start = 0;
+    for (std::size_t found; (found = text.find(separator, start)) != std::string_view::npos;
+         start = found + separator.size()) {
+        pieces.emplace_back(text.substr(start, found - start));
+    }
+    pieces.emplace_back(text.substr(start));
+    return pieces;
+}
+
+std::string PrintNumber(long long value) {
+    return (value < 0 ? "-" : " ") + std::to_string(value < 0 ? -value : value) + " ";
+}

@@ -1,0 +1,23 @@
+// Small text routines of the game: address shape, upper case, splitting and number printing.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// True when the text cut at "." gives exactly four pieces; the pieces themselves are not examined.
+bool IsAddress(std::string_view text);
+
+// Upper case of one byte in the game's single-byte code page (ASCII and the accented letters).
+char UpperCaseChar(char c);
+std::string UpperCase(std::string_view text);
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+
+// Cuts the text at every occurrence of the separator; consecutive separators give empty pieces,
+// and an empty text gives one empty piece.
+std::vector<std::string> SplitString(std::string_view text, std::string_view separator);
+
+// A number in the form the game prints it: a blank (or the minus sign), the digits, a blank.
+std::string PrintNumber(long long value);
+
+inline constexpr std::string_view kCrLf = "\r\n";
