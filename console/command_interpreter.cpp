@@ -1,0 +1,60 @@
+// Parsing and dispatch of console commands, and the ending every command shares.
+#include "command_interpreter.h"
+
+#include "app/game.h"
+#include "app/text_helpers.h"
+
+namespace {
+
+// The last non-empty line of the transcript, or the empty string when there is none.
+std::string LastNonEmptyLine(const std::string& transcript) {
+    std::size_t end = transcript.size();
+    while (true) {
+        const std::size_t start = end < 2 ? std::string::npos : transcript.rfind(kCrLf, end - 2);
+        const std::size_t lineStart = start == std::string::npos ? 0 : start + kCrLf.size();
+        if (lineStart < end) return transcript.substr(lineStart, end - lineStart);
+        if (start == std::string::npos) return "";
+        end = start;
+    }
+}
+
+}  // namespace
+
+CommandLineWords CommandInterpreter::Parse(const std::string& line) {
+    CommandLineWords parsed;
+    parsed.words = SplitString(line, " ");
+    if (parsed.words.size() >= 2) parsed.command = parsed.words[1];
+    const std::string first = UpperCase(parsed.words[0]);
+    if (first == "LOGIN:" || first == "PASSWORD:") parsed.command = parsed.words[0];
+
+    const std::string upper = UpperCase(parsed.command);
+    if (upper == "CD.." || upper == "CD\\") {
+        parsed.words = {"", "cd", ".."};
+        parsed.command = "cd";
+    }
+    return parsed;
+}
+
+void CommandInterpreter::RunCommandLine() {
+    MainConsole& console = game_.console;
+    const std::string line = LastNonEmptyLine(console.Transcript());
+    console.ConsolePrint("", 0, true);
+
+    CommandLineWords parsed = Parse(line);
+    Execute(parsed);
+
+    if (!parsed.errorText.empty())
+        console.ConsolePrint(std::string(kCrLf) + parsed.errorText, 0, true);
+    game_.platform.Sleep(200);
+    console.ShowPrompt();
+    console.FocusCommandLine();
+}
+
+void CommandInterpreter::Execute(CommandLineWords& line) {
+    UnknownCommand(line);
+}
+
+void CommandInterpreter::UnknownCommand(CommandLineWords& /*line*/) {
+    game_.console.ConsolePrint("", 0, true);
+    game_.console.ConsolePrint(game_.LangString("str104"), 0, true);
+}

@@ -1,0 +1,36 @@
+// The console's command interpreter: reads the last line of the transcript, runs the command
+// it names and ends with a fresh prompt.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class Game;
+
+// What one command works with; every run has its own, so a command submitted during another
+// command's pause cannot disturb it.
+struct CommandLineWords {
+    std::vector<std::string> words;
+    std::string command;
+    std::string errorText;
+
+    // Words 2 and 3 are the arguments; "exactly one argument" means exactly three words.
+    std::size_t ArgumentCount() const { return words.size() < 2 ? 0 : words.size() - 2; }
+    const std::string& Argument(std::size_t index) const { return words.at(index + 2); }
+};
+
+class CommandInterpreter {
+public:
+    explicit CommandInterpreter(Game& game) : game_(game) {}
+
+    void RunCommandLine();
+
+    // Splits a transcript line into its words and picks the command word.
+    static CommandLineWords Parse(const std::string& line);
+
+private:
+    void Execute(CommandLineWords& line);
+    void UnknownCommand(CommandLineWords& line);
+
+    Game& game_;
+};

@@ -1,0 +1,34 @@
+// What the console window shows, as the core tells it: the window binds these to its widgets.
+// Every notification has an empty default, so a test can run the console without any window.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// A colour as blue * 65536 + green * 256 + red.
+using Colour = std::uint32_t;
+constexpr Colour Rgb(std::uint32_t red, std::uint32_t green, std::uint32_t blue) {
+    return blue * 65536 + green * 256 + red;
+}
+
+inline constexpr Colour kConsoleGreen = Rgb(0, 192, 0);
+inline constexpr Colour kConnectedGrey = Rgb(192, 192, 192);
+inline constexpr Colour kLoginScreenBlue = Rgb(128, 128, 255);
+
+class ConsoleView {
+public:
+    virtual ~ConsoleView() = default;
+
+    virtual void ShowWindow() {}
+    virtual void TranscriptAppended(std::string_view /*added*/) {}
+    virtual void TranscriptTruncated(std::size_t /*newLength*/) {}
+    virtual void TranscriptReplaced(const std::string& /*text*/) {}
+    virtual void InputEnabledChanged(bool /*enabled*/) {}
+    virtual void TextColourChanged(Colour /*colour*/) {}
+    virtual void CaptionChanged(const std::string& /*control*/, const std::string& /*text*/) {}
+    virtual void VisibilityChanged(const std::string& /*control*/, bool /*visible*/) {}
+    virtual void CaretToStart() {}
+    virtual void FocusCommandLine() {}
+};
