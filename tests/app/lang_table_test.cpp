@@ -1,0 +1,114 @@
+// Looking texts up: the key rules of a language line, the English fallback and the recovery
+// question when a language file cannot be read.
+#include <gtest/gtest.h>
+
+#include "harness/test_game.h"
+
+namespace {
+
+constexpr const char* kEnglish =
+    "str1=>one\r\nstr5=>english five\r\nstr12=>english twelve\r\nstr20=>english twenty\r\n";
+
+struct LookupCase {
+    const char* name;
+    const char* selectedFile;  // Lang/Test.zdl
+    const char* key;
+    const char* expected;
+};
+
+class LookupTest : public testing::TestWithParam<LookupCase> {};
+
+TEST_P(LookupTest, YieldsTheTextOfTheFirstMatchingLine) {
+    TestGame test(false);
+    test.folder.Write("Lang/English.zdl", kEnglish);
+    test.folder.Write("Lang/Test.zdl", GetParam().selectedFile);
+    test.game->settings.Language = "Test";
+
+    EXPECT_EQ(test.Lang(GetParam().key), GetParam().expected);
+    EXPECT_EQ(test.game->settings.Language, "Test");
+    EXPECT_TRUE(test.platform.questions.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, LookupTest,
+    testing::Values(
+        LookupCase{"KeyInCapitalsMatches", "STR12=>twelve\r\n", "str12", "twelve"},
+        LookupCase{"ShorterKeyIsNoPrefixMatch", "str12=>twelve\r\nstr1=>uno", "str1", "uno"},
+        LookupCase{"BlankBeforeArrowBelongsToTheKey", "str5 =>five", "str5", "english five"},
+        LookupCase{"BlankAfterArrowBelongsToTheText", "str5=> five", "str5", " five"},
+        LookupCase{"SecondArrowCutsTheText", "str5=>a=>b", "str5", "a"},
+        LookupCase{"SelectedLanguageWins", "str20=>zwanzig\r\n", "str20", "zwanzig"},
+        LookupCase{"MissingKeyComesFromEnglish", "str20=>zwanzig\r\n", "str12", "english twelve"},
+        LookupCase{"FirstOfTwoLinesWins", "str5=>first\r\nstr5=>second\r\n", "str5", "first"},
+        LookupCase{"EmptyLineAfterTheKeyIsNeverReached", "str5=>five\r\n\r\n", "str5", "five"},
+        LookupCase{"KeyInNeitherFileYieldsTheKey", "str20=>zwanzig", "str99", "str99"}),
+    [](const auto& testCase) { return testCase.param.name; });
+
+// The player answers Yes: English from now on, saved at once, then the advice message.
+TEST(LangRecovery, UnreadableLanguageRevertsToEnglishAfterYes) {
+    const std::pair<const char*, const char*> broken[] = {
+        {"Missing", nullptr},
+        {"EmptyFile", ""},
+        {"EmptyLineBeforeTheKey", "str1=>eins\r\n\r\nstr12=>zwoelf\r\n"},
+        {"MatchingLineWithoutArrow", "str12\r\n"},
+        {"FinalCr", "str1=>eins\r"},
+    };
+    for (const auto& [name, content] : broken) {
+        SCOPED_TRACE(name);
+        TestGame test(false);
+        test.folder.Write("Lang/English.zdl", kEnglish);
+        if (content != nullptr) test.folder.Write("Lang/Klingon.zdl", content);
+        test.game->settings.Language = "Klingon";
+        test.platform.yesNoAnswers = {true};
+        std::string shownMessage;
+        test.platform.WhenShown("frmMessage", [&](ModalForm& form) {
+            shownMessage = dynamic_cast<MessageForm&>(form).MessageLabel();
+        });
+
+        EXPECT_EQ(test.Lang("str12"), "english twelve");
+
+        EXPECT_EQ(test.platform.questions,
+                  std::vector<std::string>{"Zindrel: Error loading Klingon language file! Want to "
+                                           "try reverting to english?"});
+        EXPECT_EQ(test.game->settings.Language, "English");
+        EXPECT_EQ(test.folder.Read("Zindrel.ini"), "English\r\n 1 \r\n 1 \r\n");
+        EXPECT_EQ(shownMessage,
+                  "The best thing to do is to save your game, and restart Zindrel. You can "
+                  "however continue playing, but there might be some language mix-ups");
+        EXPECT_FALSE(test.game->state.MessageWindowOpen);
+    }
+}
+
+TEST(LangRecovery, NoEndsTheProgramWithoutSaving) {
+    TestGame test(false);
+    test.folder.Write("Lang/English.zdl", kEnglish);
+    test.game->settings.Language = "Klingon";
+    test.platform.yesNoAnswers = {false};
+
+    EXPECT_THROW(test.Lang("str1"), ProgramEnded);
+    EXPECT_FALSE(std::filesystem::exists(test.folder.Path() / "Zindrel.ini"));
+    EXPECT_TRUE(test.platform.shownForms.empty());
+}
+
+TEST(LangRecovery, UnreadableEnglishAfterYesEndsWithAMessageInsteadOfAskingAgain) {
+    TestGame test(false);
+    test.platform.yesNoAnswers = {true, true};
+
+    EXPECT_THROW(test.Lang("str1"), ProgramEnded);
+    EXPECT_EQ(test.platform.questions.size(), 1u);
+    ASSERT_EQ(test.platform.okMessages.size(), 1u);
+    EXPECT_NE(test.platform.okMessages[0].find("English"), std::string::npos);
+}
+
+TEST(LangRecovery, ALanguageNameCannotReachOutsideTheLangFolder) {
+    TestGame test(false);
+    test.folder.Write("Lang/English.zdl", kEnglish);
+    test.folder.Write("evil.zdl", "str1=>gotcha\r\n");
+    test.game->settings.Language = "../evil";
+    test.platform.yesNoAnswers = {true};
+
+    EXPECT_EQ(test.Lang("str1"), "one");
+    EXPECT_EQ(test.platform.questions.size(), 1u);
+}
+
+}  // namespace

@@ -1,0 +1,133 @@
+// The virtual-clock platform of the tests.
+#include "fake_platform.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "app/file_routines.h"
+
+class FakePlatform::Timer : public GameTimer {
+public:
+    Timer(FakePlatform& platform, std::string name, int interval, std::function<void()> onTick)
+        : platform_(platform),
+          name_(std::move(name)),
+          interval_(interval),
+          onTick_(std::move(onTick)) {}
+    ~Timer() override {
+        auto& timers = platform_.timers_;
+        timers.erase(std::remove(timers.begin(), timers.end(), this), timers.end());
+    }
+
+    void SetEnabled(bool enabled) override {
+        if (enabled && !enabled_) due_ = platform_.now_ + interval_;
+        enabled_ = enabled;
+    }
+    bool Enabled() const override { return enabled_; }
+    int Interval() const override { return interval_; }
+
+    bool Ready(std::int64_t limit) const { return enabled_ && !running_ && due_ <= limit; }
+    std::int64_t Due() const { return due_; }
+
+    void Fire() {
+        // The next tick is one interval after this one; a tick that comes late does not make
+        // the timer catch up with a burst.
+        due_ += interval_;
+        if (due_ <= platform_.now_) due_ = platform_.now_ + interval_;
+        platform_.timerLog.push_back(std::to_string(platform_.now_) + " " + name_);
+        running_ = true;
+        struct Done {
+            bool& running;
+            ~Done() { running = false; }
+        } done{running_};
+        onTick_();
+    }
+
+private:
+    FakePlatform& platform_;
+    std::string name_;
+    int interval_;
+    std::function<void()> onTick_;
+    bool enabled_ = false;
+    bool running_ = false;
+    std::int64_t due_ = 0;
+};
+
+FakePlatform::FakePlatform() = default;
+FakePlatform::~FakePlatform() = default;
+
+void FakePlatform::RunTimersDueBy(std::int64_t limit) {
+    while (true) {
+        Timer* next = nullptr;
+        for (Timer* timer : timers_)
+            if (timer->Ready(limit) && (next == nullptr || timer->Due() < next->Due()))
+                next = timer;
+        if (next == nullptr) return;
+        now_ = std::max(now_, next->Due());
+        next->Fire();
+    }
+}
+
+void FakePlatform::Pause(int milliseconds) {
+    const std::int64_t until = now_ + std::max(milliseconds, 0);
+    RunTimersDueBy(until);
+    now_ = std::max(now_, until);
+}
+
+void FakePlatform::Sleep(int milliseconds) {
+    now_ += std::max(milliseconds, 0);
+}
+
+void FakePlatform::DoEvents() {
+    RunTimersDueBy(now_);
+}
+
+std::unique_ptr<GameTimer> FakePlatform::CreateTimer(std::string name, int intervalMilliseconds,
+                                                     std::function<void()> onTick) {
+    auto timer =
+        std::make_unique<Timer>(*this, std::move(name), intervalMilliseconds, std::move(onTick));
+    timers_.push_back(timer.get());
+    return timer;
+}
+
+double FakePlatform::RandomFraction() {
+    if (randomFractions.empty())
+        throw std::logic_error("the game drew a random number the test did not set");
+    const double fraction = randomFractions.front();
+    randomFractions.pop_front();
+    return fraction;
+}
+
+bool FakePlatform::StartSound(const std::filesystem::path& waveFile) {
+    sounds.push_back({waveFile.filename().string(), now_});
+    return audioDevice && FileExists(waveFile);
+}
+
+void FakePlatform::WhenShown(const std::string& formName, std::function<void(ModalForm&)> script) {
+    scripts_[formName].push_back(std::move(script));
+}
+
+void FakePlatform::ShowModal(ModalForm& form) {
+    shownForms.push_back(form.Name());
+    auto& waiting = scripts_[form.Name()];
+    if (waiting.empty()) return;
+    auto script = std::move(waiting.front());
+    waiting.pop_front();
+    script(form);
+}
+
+bool FakePlatform::AskYesNo(const std::string& title, const std::string& text) {
+    questions.push_back(title + ": " + text);
+    if (yesNoAnswers.empty())
+        throw std::logic_error("the game asked a question the test did not answer: " + text);
+    const bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return answer;
+}
+
+void FakePlatform::ShowOkMessage(const std::string& title, const std::string& text) {
+    okMessages.push_back(title + ": " + text);
+}
+
+void FakePlatform::EndProgramNow() {
+    throw ProgramEnded{};
+}

@@ -1,0 +1,83 @@
+// The platform on a virtual clock: pauses advance time and fire due timers in order, modal
+// windows are driven by scripts the test supplies, chance comes from a sequence the test sets,
+// and ending the program unwinds to the test. A whole game runs in milliseconds.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/modal_form.h"
+#include "app/platform.h"
+
+// Thrown by EndProgram; deliberately not a std::exception, so no game code can swallow it.
+struct ProgramEnded {};
+
+class FakePlatform : public Platform {
+public:
+    FakePlatform();
+    ~FakePlatform() override;
+
+    // Virtual milliseconds since the platform was made.
+    std::int64_t Now() const { return now_; }
+
+    void Pause(int milliseconds) override;
+    void Sleep(int milliseconds) override;
+    void DoEvents() override;
+    std::unique_ptr<GameTimer> CreateTimer(std::string name, int intervalMilliseconds,
+                                           std::function<void()> onTick) override;
+    std::string NowText() override { return nowText; }
+
+    double RandomFraction() override;
+    void ReseedRandom() override { ++reseedCount; }
+
+    bool StartSound(const std::filesystem::path& waveFile) override;
+    void OpenWebAddress(const std::string& address) override { openedAddresses.push_back(address); }
+    void OpenCdTray() override { ++cdTrayOpened; }
+
+    void ShowModal(ModalForm& form) override;
+    bool AskYesNo(const std::string& title, const std::string& text) override;
+    void ShowOkMessage(const std::string& title, const std::string& text) override;
+
+    // What the player does in the next window of that name: the script runs while the window is
+    // open and may call its controls and Pause; when it returns, an open window is closed as the
+    // player would close it. A window with no script waiting is closed at once.
+    void WhenShown(const std::string& formName, std::function<void(ModalForm&)> script);
+
+    // Test settings.
+    std::string nowText = "10.12.2026 01:36:17";
+    std::deque<double> randomFractions;
+    std::deque<bool> yesNoAnswers;
+    bool audioDevice = true;
+
+    // What happened.
+    struct Sound {
+        std::string file;
+        std::int64_t startedAt;
+    };
+    std::vector<Sound> sounds;
+    std::vector<std::string> shownForms;
+    std::vector<std::string> questions;
+    std::vector<std::string> okMessages;
+    std::vector<std::string> openedAddresses;
+    int cdTrayOpened = 0;
+    int reseedCount = 0;
+    std::vector<std::string> timerLog;  // "<time> <timer name>" for every tick, in order
+
+protected:
+    void EndProgramNow() override;
+
+private:
+    class Timer;
+    friend class Timer;
+
+    // Fires, in order of their due times, every enabled timer due by the limit.
+    void RunTimersDueBy(std::int64_t limit);
+
+    std::int64_t now_ = 0;
+    std::vector<Timer*> timers_;
+    std::map<std::string, std::deque<std::function<void(ModalForm&)>>> scripts_;
+};

@@ -1,0 +1,73 @@
+// The test game's application folder and player actions.
+#include "test_game.h"
+
+#include <unistd.h>
+
+#include <atomic>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#ifndef ZINDREL_SOURCE_DATA
+#error "ZINDREL_SOURCE_DATA must name the repository's data folder"
+#endif
+
+namespace fs = std::filesystem;
+
+std::filesystem::path SourceDataFolder() {
+    return ZINDREL_SOURCE_DATA;
+}
+
+TempAppFolder::TempAppFolder() {
+    static std::atomic<int> counter{0};
+    path_ = fs::temp_directory_path() /
+            ("zindrel-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+}
+
+TempAppFolder::~TempAppFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+}
+
+void TempAppFolder::CopyFromData(const fs::path& relative) const {
+    fs::create_directories((path_ / relative).parent_path());
+    fs::copy(SourceDataFolder() / relative, path_ / relative,
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
+void TempAppFolder::Write(const fs::path& relative, std::string_view bytes) const {
+    fs::create_directories((path_ / relative).parent_path());
+    std::ofstream out(path_ / relative, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write test file " + relative.string());
+}
+
+std::string TempAppFolder::Read(const fs::path& relative) const {
+    std::ifstream in(path_ / relative, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read test file " + relative.string());
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+TestGame::TestGame(bool withEnglish) {
+    if (withEnglish) folder.CopyFromData("Lang/English.zdl");
+    game = std::make_unique<Game>(platform, folder.Path(), view);
+}
+
+void TestGame::StartConsole(const std::string& handle) {
+    game->state.HackerHandle = handle;
+    game->console.Form_Load();
+    platform.Pause(2000);
+}
+
+void TestGame::Type(std::string_view text) {
+    for (char c : text) {
+        game->console.CommandLine_KeyDown(ConsoleKey::Other);
+        game->console.CommandLine_KeyPress(c);
+    }
+}
+
+void TestGame::Enter() {
+    game->console.CommandLine_KeyDown(ConsoleKey::Enter);
+}
