@@ -1,0 +1,24 @@
+// Starts the game: the Qt platform and windows around the game core, in the application folder
+// the executable sits in.
+#include <QApplication>
+#include <QTimer>
+
+#include "app/game.h"
+#include "app/qt_platform.h"
+#include "console/console_window.h"
+#include "tools/message_window.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Zindrel");
+
+    QtPlatform platform;
+    ConsoleWindow consoleWindow;
+    Game game(platform, QCoreApplication::applicationDirPath().toStdString(), consoleWindow);
+    consoleWindow.Bind(game.console);
+    platform.SetMainWindow(&consoleWindow);
+    platform.RegisterWindow("frmMessage", &MessageWindow::Create);
+
+    QTimer::singleShot(0, [&game] { game.console.Form_Load(); });
+    return QApplication::exec();
+}

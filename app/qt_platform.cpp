@@ -1,0 +1,160 @@
+// Qt's side of the platform.
+#include "qt_platform.h"
+
+#include <fcntl.h>
+#include <linux/cdrom.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QAudioDevice>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QMediaDevices>
+#include <QMessageBox>
+#include <QSoundEffect>
+#include <QThread>
+#include <QTimer>
+#include <QUrl>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/modal_form.h"
+#include "app/qt_text.h"
+
+namespace {
+
+class QtGameTimer : public GameTimer {
+public:
+    QtGameTimer(int interval, std::function<void()> onTick) : onTick_(std::move(onTick)) {
+        timer_.setTimerType(Qt::PreciseTimer);
+        timer_.setInterval(interval);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
+    }
+
+    void SetEnabled(bool enabled) override {
+        if (enabled == timer_.isActive()) return;
+        if (enabled)
+            timer_.start();
+        else
+            timer_.stop();
+    }
+    bool Enabled() const override { return timer_.isActive(); }
+    int Interval() const override { return timer_.interval(); }
+
+private:
+    void Tick() {
+        // A tick never starts while the same timer's previous tick is still in a pause.
+        if (running_) return;
+        running_ = true;
+        onTick_();
+        running_ = false;
+    }
+
+    QTimer timer_;
+    std::function<void()> onTick_;
+    bool running_ = false;
+};
+
+}  // namespace
+
+QtPlatform::QtPlatform() {
+    ReseedRandom();
+}
+
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::Pause(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(std::max(milliseconds, 0), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void QtPlatform::Sleep(int milliseconds) {
+    QThread::msleep(static_cast<unsigned long>(std::max(milliseconds, 0)));
+}
+
+void QtPlatform::DoEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+std::unique_ptr<GameTimer> QtPlatform::CreateTimer(std::string /*name*/, int intervalMilliseconds,
+                                                   std::function<void()> onTick) {
+    return std::make_unique<QtGameTimer>(intervalMilliseconds, std::move(onTick));
+}
+
+std::string QtPlatform::NowText() {
+    return FromQString(QDateTime::currentDateTime().toString("MM/dd/yyyy hh:mm:ss"));
+}
+
+double QtPlatform::RandomFraction() {
+    return std::uniform_real_distribution<double>(0.0, 1.0)(random_);
+}
+
+void QtPlatform::ReseedRandom() {
+    random_.seed(static_cast<std::mt19937::result_type>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+}
+
+bool QtPlatform::StartSound(const std::filesystem::path& waveFile) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(waveFile, error)) return false;
+    if (QMediaDevices::audioOutputs().isEmpty()) return false;
+    auto& effect = sounds_[waveFile.string()];
+    if (!effect) {
+        effect = std::make_unique<QSoundEffect>();
+        effect->setSource(QUrl::fromLocalFile(QString::fromStdString(waveFile.string())));
+    }
+    effect->stop();
+    effect->play();
+    return true;
+}
+
+void QtPlatform::OpenWebAddress(const std::string& address) {
+    QDesktopServices::openUrl(QUrl(ToQString(address)));
+}
+
+void QtPlatform::OpenCdTray() {
+    // An eject request to the CD drive; no drive, no permission or no tray is simply ignored.
+    const int drive = ::open("/dev/cdrom", O_RDONLY | O_NONBLOCK);
+    if (drive < 0) return;
+    ::ioctl(drive, CDROMEJECT, 0);
+    ::close(drive);
+}
+
+void QtPlatform::RegisterWindow(const std::string& formName, WindowFactory factory) {
+    factories_[formName] = std::move(factory);
+}
+
+void QtPlatform::ShowModal(ModalForm& form) {
+    const auto factory = factories_.find(form.Name());
+    if (factory == factories_.end()) return;
+    std::unique_ptr<QDialog> window = factory->second(form);
+    QDialog* dialog = window.get();
+    form.onClosed = [dialog] { dialog->done(QDialog::Accepted); };
+    if (mainWindow_ != nullptr && mainWindow_->isVisible()) {
+        const QPoint centre = mainWindow_->geometry().center();
+        dialog->adjustSize();
+        dialog->move(centre - dialog->rect().center());
+    }
+    if (form.IsOpen()) dialog->exec();
+    form.onClosed = nullptr;
+}
+
+bool QtPlatform::AskYesNo(const std::string& title, const std::string& text) {
+    return QMessageBox::question(mainWindow_, ToQString(title), ToQString(text),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void QtPlatform::ShowOkMessage(const std::string& title, const std::string& text) {
+    QMessageBox::information(mainWindow_, ToQString(title), ToQString(text));
+}
+
+void QtPlatform::EndProgramNow() {
+    // Ending here, not by leaving the event loop: the caller may sit in nested event loops, and
+    // no game code may run after this point. Every file was closed by the operation that used it.
+    std::fflush(nullptr);
+    std::_Exit(0);
+}

@@ -1,0 +1,53 @@
+// The platform for play: Qt's event loop, timers, sounds, dialogs and the desktop.
+#pragma once
+
+#include <QDialog>
+#include <QObject>
+#include <functional>
+#include <map>
+#include <memory>
+#include <random>
+
+#include "app/platform.h"
+
+class QSoundEffect;
+
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    void Pause(int milliseconds) override;
+    void Sleep(int milliseconds) override;
+    void DoEvents() override;
+    std::unique_ptr<GameTimer> CreateTimer(std::string name, int intervalMilliseconds,
+                                           std::function<void()> onTick) override;
+    std::string NowText() override;
+
+    double RandomFraction() override;
+    void ReseedRandom() override;
+
+    bool StartSound(const std::filesystem::path& waveFile) override;
+    void OpenWebAddress(const std::string& address) override;
+    void OpenCdTray() override;
+
+    void ShowModal(ModalForm& form) override;
+    bool AskYesNo(const std::string& title, const std::string& text) override;
+    void ShowOkMessage(const std::string& title, const std::string& text) override;
+
+    // Makes the view of a modal form; ShowModal finds it by the form's name.
+    using WindowFactory = std::function<std::unique_ptr<QDialog>(ModalForm&)>;
+    void RegisterWindow(const std::string& formName, WindowFactory factory);
+
+    // The window that dialogs are centred on.
+    void SetMainWindow(QWidget* window) { mainWindow_ = window; }
+
+protected:
+    void EndProgramNow() override;
+
+private:
+    std::mt19937 random_;
+    std::map<std::string, WindowFactory> factories_;
+    std::map<std::string, std::unique_ptr<QSoundEffect>> sounds_;
+    QWidget* mainWindow_ = nullptr;
+};

@@ -1,0 +1,11 @@
+// Converting the game's single-byte Windows-1252 texts to and from Qt's strings.
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+QString ToQString(std::string_view bytes);
+// Characters outside the code page become '?'.
+std::string FromQString(const QString& text);
+char ToCodePage(QChar character);

@@ -1,0 +1,363 @@
+// The console window's widgets and how they talk to the core.
+#include "console_window.h"
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMimeData>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QVBoxLayout>
+
+#include "app/clickable_label.h"
+#include "app/qt_text.h"
+#include "console/main_console.h"
+
+namespace {
+
+QColor ToQColor(Colour colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+// Line ends of the transcript as the box shows them: CR LF is one line break.
+QString ForDisplay(std::string_view bytes) {
+    QString text = ToQString(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QChar('\r'), QChar('\n'));
+    return text;
+}
+
+const char* const kStyle = R"(
+    QWidget#frmMainConsole { background: #101010; }
+    QLabel { color: #00c000; font-family: "Courier"; }
+    QLabel#mainlabel { font-weight: bold; font-size: 11pt; }
+    QLabel#topright_ { color: #00ff00; font-weight: bold; padding: 0 6px; }
+    QLabel#topright_:hover { color: #000000; background: #00c000; }
+    QFrame[frameLabel="true"] { border: 1px solid #006000; background: #001800; }
+    QScrollBar:vertical { background: #001800; width: 12px; border: 1px solid #006000; }
+    QScrollBar::handle:vertical { background: #006000; min-height: 20px; }
+    QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }
+    QPlainTextEdit#CommandLine { border: 1px solid #006000; }
+    QLabel[button="true"] { padding: 3px 6px; }
+    QLabel[button="true"]:hover { color: #000000; background: #00c000; }
+    QFrame[decoration="line"] { color: #006000; }
+)";
+
+}  // namespace
+
+ConsoleTextBox::ConsoleTextBox(QWidget* parent) : QPlainTextEdit(parent) {
+    setObjectName("CommandLine");
+    QFont font("Courier");
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSizeF(9.75);
+    setFont(font);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setAcceptDrops(false);
+    setUndoRedoEnabled(false);
+    // The core owns the text: the box never edits it itself (no input method, drop or undo can
+    // slip past the key rules), but the caret still moves and text can be marked and copied.
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // The block caret is painted in the text colour; the system's line caret stays hidden.
+    setCursorWidth(0);
+    SetTextColour(QColor(0, 192, 0));
+    caretBlink_.setInterval(530);
+    connect(&caretBlink_, &QTimer::timeout, this, [this] {
+        caretShown_ = !caretShown_;
+        viewport()->update();
+    });
+}
+
+void ConsoleTextBox::SetTextColour(const QColor& colour) {
+    textColour_ = colour;
+    QPalette colours = palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        colours.setColor(group, QPalette::Base, Qt::black);
+        colours.setColor(group, QPalette::Text, colour);
+        colours.setColor(group, QPalette::Highlight, colour);
+        colours.setColor(group, QPalette::HighlightedText, Qt::black);
+    }
+    setPalette(colours);
+    viewport()->update();
+}
+
+void ConsoleTextBox::MoveCaretToEnd() {
+    QTextCursor cursor = textCursor();
+    cursor.movePosition(QTextCursor::End);
+    setTextCursor(cursor);
+}
+
+void ConsoleTextBox::TypeCharacters(const QString& text) {
+    if (console_ == nullptr) return;
+    for (QChar character : text) {
+        if (character == '\n' || character == '\r' || character == '\t') continue;
+        if (character.unicode() < 32) continue;
+        console_->CommandLine_KeyPress(ToCodePage(character));
+    }
+}
+
+void ConsoleTextBox::keyPressEvent(QKeyEvent* event) {
+    if (console_ == nullptr) return;
+    caretShown_ = true;
+    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll)) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        console_->CommandLine_KeyDown(ConsoleKey::Other);
+        if (const QMimeData* clip = QGuiApplication::clipboard()->mimeData())
+            insertFromMimeData(clip);
+        return;
+    }
+    switch (event->key()) {
+        case Qt::Key_Backspace:
+            console_->CommandLine_KeyDown(ConsoleKey::Backspace);
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            console_->CommandLine_KeyDown(ConsoleKey::Enter);
+            return;
+        case Qt::Key_Up:
+            console_->CommandLine_KeyDown(ConsoleKey::ArrowUp);
+            return;
+        case Qt::Key_Down:
+            console_->CommandLine_KeyDown(ConsoleKey::ArrowDown);
+            return;
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            // Moving the caret is allowed; the next change of the text puts it back at the end.
+            console_->CommandLine_KeyDown(ConsoleKey::Other);
+            QPlainTextEdit::keyPressEvent(event);
+            return;
+        default:
+            break;
+    }
+    console_->CommandLine_KeyDown(ConsoleKey::Other);
+    TypeCharacters(event->text());
+}
+
+void ConsoleTextBox::mousePressEvent(QMouseEvent* event) {
+    QPlainTextEdit::mousePressEvent(event);
+}
+
+void ConsoleTextBox::mouseReleaseEvent(QMouseEvent* event) {
+    QPlainTextEdit::mouseReleaseEvent(event);
+    // A click leaves the caret at the end of the transcript, unless the player marked text to copy.
+    if (!textCursor().hasSelection()) MoveCaretToEnd();
+}
+
+void ConsoleTextBox::insertFromMimeData(const QMimeData* source) {
+    if (source != nullptr && source->hasText()) TypeCharacters(source->text());
+}
+
+void ConsoleTextBox::paintEvent(QPaintEvent* event) {
+    QPlainTextEdit::paintEvent(event);
+    if (!hasFocus() || !caretShown_) return;
+    QPainter painter(viewport());
+    QRect caret = cursorRect();
+    caret.setWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')));
+    painter.fillRect(caret, textColour_);
+}
+
+void ConsoleTextBox::focusInEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusInEvent(event);
+    caretShown_ = true;
+    caretBlink_.start();
+}
+
+void ConsoleTextBox::focusOutEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusOutEvent(event);
+    caretBlink_.stop();
+    viewport()->update();
+}
+
+QLabel* ConsoleWindow::AddLabel(const char* name, const QString& text) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(name);
+    return label;
+}
+
+ConsoleWindow::ConsoleWindow() {
+    setObjectName("frmMainConsole");
+    setWindowTitle("Zindrel");
+    setStyleSheet(kStyle);
+    resize(860, 600);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(8, 6, 8, 8);
+    outer->setSpacing(6);
+
+    // Title bar: icon, title and the close control.
+    auto* titleRow = new QHBoxLayout;
+    auto* icon = AddLabel("ZDLicon");
+    QPixmap iconPicture(22, 22);
+    iconPicture.fill(Qt::black);
+    {
+        QPainter painter(&iconPicture);
+        painter.setPen(QColor(0, 192, 0));
+        painter.drawRect(0, 0, 21, 21);
+        painter.setFont(QFont("Courier", 12, QFont::Bold));
+        painter.drawText(iconPicture.rect(), Qt::AlignCenter, "Z");
+    }
+    icon->setPixmap(iconPicture);
+    titleRow->addWidget(icon);
+    titleRow->addWidget(AddLabel("topleft", "::"));
+    titleRow->addWidget(AddLabel("mainlabel"), 1, Qt::AlignCenter);
+    titleRow->addWidget(AddLabel("topright", "::"));
+    auto* close = new ClickableLabel("X", this);
+    close->setObjectName("topright_");
+    close->setCursor(Qt::PointingHandCursor);
+    connect(close, &ClickableLabel::clicked, this, [this] {
+        if (console_ != nullptr) console_->topright_Click();
+    });
+    titleRow->addWidget(close);
+    outer->addLayout(titleRow);
+
+    auto addLine = [this](const char* name, QFrame::Shape shape) {
+        auto* line = new QFrame(this);
+        line->setObjectName(name);
+        line->setFrameShape(shape);
+        line->setProperty("decoration", "line");
+        return line;
+    };
+    outer->addWidget(addLine("Line1", QFrame::HLine));
+
+    // Middle: the transcript, and the column of button labels.
+    auto* middle = new QHBoxLayout;
+    auto* consoleColumn = new QVBoxLayout;
+    consoleColumn->addWidget(AddLabel("consolelabel", "vorlOS console"));
+    commandLine_ = new ConsoleTextBox(this);
+    consoleColumn->addWidget(commandLine_, 1);
+    middle->addLayout(consoleColumn, 1);
+    middle->addWidget(addLine("Line2", QFrame::VLine));
+
+    auto* buttonColumn = new QVBoxLayout;
+    buttonColumn->setSpacing(4);
+    buttonColumn->addWidget(AddLabel("midleft", "[ toolz ]"), 0, Qt::AlignHCenter);
+    for (const char* name : MainConsole::kButtons) {
+        // The frame drawn behind the button; it shows and hides together with it.
+        auto* frame = new QFrame(this);
+        frame->setObjectName(QString::fromStdString(std::string(name) + "_"));
+        frame->setProperty("frameLabel", true);
+        auto* frameLayout = new QHBoxLayout(frame);
+        frameLayout->setContentsMargins(1, 1, 1, 1);
+        auto* button = new ClickableLabel(frame);
+        button->setObjectName(name);
+        button->setProperty("button", true);
+        button->setCursor(Qt::PointingHandCursor);
+        button->setMinimumWidth(140);
+        frameLayout->addWidget(button);
+        const std::string control = name;
+        connect(button, &ClickableLabel::clicked, this, [this, control] {
+            if (console_ != nullptr) console_->ButtonClick(control);
+        });
+        buttonColumn->addWidget(frame);
+    }
+    buttonColumn->addStretch(1);
+    buttonColumn->addWidget(AddLabel("midright", "::"), 0, Qt::AlignHCenter);
+    middle->addLayout(buttonColumn);
+    outer->addLayout(middle, 1);
+
+    outer->addWidget(addLine("Line3", QFrame::HLine));
+    // Bottom: the four status labels.
+    auto* statusRow = new QHBoxLayout;
+    for (const char* name : {"lblScore", "lblStatus", "lblTrace", "lblBusted"})
+        statusRow->addWidget(AddLabel(name), 1);
+    outer->addLayout(statusRow);
+    outer->addWidget(addLine("Line4", QFrame::HLine));
+
+    // The caret picture and the black backdrop belong to the window but show nothing.
+    AddLabel("Picture2")->hide();
+    AddLabel("black")->hide();
+
+    for (const char* hidden : {"butportscan", "butdestroy", "butpasswordhack", "butvirus"})
+        VisibilityChanged(hidden, false), VisibilityChanged(std::string(hidden) + "_", false);
+}
+
+void ConsoleWindow::Bind(MainConsole& console) {
+    console_ = &console;
+    commandLine_->Bind(console);
+}
+
+void ConsoleWindow::ShowWindow() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void ConsoleWindow::TranscriptAppended(std::string_view added) {
+    QTextCursor cursor(commandLine_->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(ForDisplay(added));
+    shownBytes_ += added.size();
+    commandLine_->MoveCaretToEnd();
+    commandLine_->ensureCursorVisible();
+}
+
+void ConsoleWindow::TranscriptTruncated(std::size_t newLength) {
+    // Only single characters of a line are ever taken back (Backspace), never a line break.
+    QTextCursor cursor(commandLine_->document());
+    cursor.movePosition(QTextCursor::End);
+    for (; shownBytes_ > newLength; --shownBytes_) cursor.deletePreviousChar();
+    commandLine_->MoveCaretToEnd();
+}
+
+void ConsoleWindow::TranscriptReplaced(const std::string& text) {
+    commandLine_->setPlainText(ForDisplay(text));
+    shownBytes_ = text.size();
+    commandLine_->MoveCaretToEnd();
+}
+
+void ConsoleWindow::InputEnabledChanged(bool /*enabled*/) {
+    // The core refuses keys while the input is disabled. The widget itself stays enabled, so it
+    // keeps the keyboard focus between a command's outputs.
+}
+
+void ConsoleWindow::TextColourChanged(Colour colour) {
+    commandLine_->SetTextColour(ToQColor(colour));
+}
+
+void ConsoleWindow::CaptionChanged(const std::string& control, const std::string& text) {
+    if (auto* label = findChild<QLabel*>(QString::fromStdString(control)))
+        label->setText(ToQString(text));
+}
+
+void ConsoleWindow::VisibilityChanged(const std::string& control, bool visible) {
+    if (auto* widget = findChild<QWidget*>(QString::fromStdString(control)))
+        widget->setVisible(visible);
+}
+
+void ConsoleWindow::CaretToStart() {
+    QTextCursor cursor = commandLine_->textCursor();
+    cursor.movePosition(QTextCursor::Start);
+    commandLine_->setTextCursor(cursor);
+    commandLine_->ensureCursorVisible();
+}
+
+void ConsoleWindow::FocusCommandLine() {
+    activateWindow();
+    commandLine_->setFocus();
+}
+
+void ConsoleWindow::closeEvent(QCloseEvent* event) {
+    // Closing the console ends the game.
+    event->accept();
+    if (console_ != nullptr) console_->Form_Unload();
+}
+
+bool ConsoleWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) commandLine_->setFocus();
+    return QWidget::event(event);
+}

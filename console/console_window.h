@@ -1,0 +1,74 @@
+// The console window frmMainConsole on screen: the transcript box, the title, the status labels
+// and the column of button labels, bound to the core's MainConsole.
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QWidget>
+#include <map>
+#include <string>
+
+#include "console/console_view.h"
+
+class MainConsole;
+class QLabel;
+
+// The transcript and typing position. Every key goes to the core, which owns the text; the box
+// only shows it, so typing always lands at the end whatever the caret shows.
+class ConsoleTextBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit ConsoleTextBox(QWidget* parent);
+    void Bind(MainConsole& console) { console_ = &console; }
+    void SetTextColour(const QColor& colour);
+    void MoveCaretToEnd();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void TypeCharacters(const QString& text);
+
+    MainConsole* console_ = nullptr;
+    QColor textColour_;
+    QTimer caretBlink_;
+    bool caretShown_ = true;
+};
+
+class ConsoleWindow : public QWidget, public ConsoleView {
+    Q_OBJECT
+public:
+    ConsoleWindow();
+    void Bind(MainConsole& console);
+
+    ConsoleTextBox* CommandLine() const { return commandLine_; }
+
+    // ConsoleView
+    void ShowWindow() override;
+    void TranscriptAppended(std::string_view added) override;
+    void TranscriptTruncated(std::size_t newLength) override;
+    void TranscriptReplaced(const std::string& text) override;
+    void InputEnabledChanged(bool enabled) override;
+    void TextColourChanged(Colour colour) override;
+    void CaptionChanged(const std::string& control, const std::string& text) override;
+    void VisibilityChanged(const std::string& control, bool visible) override;
+    void CaretToStart() override;
+    void FocusCommandLine() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    QLabel* AddLabel(const char* name, const QString& text = {});
+
+    MainConsole* console_ = nullptr;
+    ConsoleTextBox* commandLine_ = nullptr;
+    std::size_t shownBytes_ = 0;
+};

@@ -1,0 +1,78 @@
+// The message window: a title, the message, a picture and the close control.
+#include "message_window.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "app/clickable_label.h"
+#include "app/qt_text.h"
+#include "tools/message_form.h"
+
+namespace {
+
+// The fixed picture of the window: a green terminal with a blinking exclamation mark.
+QPixmap MessagePicture() {
+    QPixmap picture(48, 48);
+    picture.fill(Qt::black);
+    QPainter painter(&picture);
+    painter.setPen(QPen(QColor(0, 192, 0), 2));
+    painter.drawRect(3, 5, 42, 32);
+    painter.drawLine(14, 43, 34, 43);
+    painter.setFont(QFont("Courier", 18, QFont::Bold));
+    painter.drawText(QRect(3, 5, 42, 32), Qt::AlignCenter, "!");
+    return picture;
+}
+
+}  // namespace
+
+MessageWindow::MessageWindow(MessageForm& form) : form_(form) {
+    setObjectName("frmMessage");
+    setWindowTitle("Zindrel Message");
+    setModal(true);
+    setStyleSheet(R"(
+        QDialog#frmMessage { background: #101010; border: 1px solid #00c000; }
+        QLabel { color: #00c000; font-family: "Courier"; }
+        QLabel#mainlabel { font-weight: bold; }
+        QLabel#topright_ { color: #00ff00; font-weight: bold; padding: 0 6px; }
+        QLabel#topright_:hover { color: #000000; background: #00c000; }
+    )");
+
+    auto* layout = new QVBoxLayout(this);
+    auto* titleRow = new QHBoxLayout;
+    auto* title = new QLabel("=[ Echo ]=", this);
+    title->setObjectName("mainlabel");
+    titleRow->addWidget(title, 1, Qt::AlignCenter);
+    auto* close = new ClickableLabel("X", this);
+    close->setObjectName("topright_");
+    close->setCursor(Qt::PointingHandCursor);
+    connect(close, &ClickableLabel::clicked, this, [this] { form_.Close(); });
+    titleRow->addWidget(close);
+    layout->addLayout(titleRow);
+
+    auto* body = new QHBoxLayout;
+    auto* picture = new QLabel(this);
+    picture->setObjectName("Picture1");
+    picture->setPixmap(MessagePicture());
+    picture->setAlignment(Qt::AlignTop);
+    body->addWidget(picture);
+    auto* message = new QLabel(ToQString(form.MessageLabel()), this);
+    message->setObjectName("Label1");
+    message->setWordWrap(true);
+    message->setTextFormat(Qt::PlainText);
+    message->setMinimumWidth(320);
+    message->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    body->addWidget(message, 1);
+    layout->addLayout(body);
+}
+
+std::unique_ptr<QDialog> MessageWindow::Create(ModalForm& form) {
+    return std::make_unique<MessageWindow>(dynamic_cast<MessageForm&>(form));
+}
+
+void MessageWindow::reject() {
+    // Esc and the window manager's close button close the message like its own close label.
+    form_.Close();
+}
