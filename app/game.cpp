@@ -9,6 +9,8 @@ Game::Game(Platform& platformIn, std::filesystem::path appFolderIn, ConsoleView&
       appFolder(std::move(appFolderIn)),
       lang(*this),
       messageForm(state),
+      intro(*this),
+      settingsForm(*this),
       console(*this, consoleView),
       interpreter(*this) {}
 
@@ -37,19 +39,20 @@ void Game::SaveSettings() {
     ::SaveSettings(appFolder, settings);
 }
 
-// The intro screen is not built yet: the handle and pack are whatever the game state holds.
-void Game::ShowIntro() {}
-
-// Counting the pack's missions arrives with the mission loader.
-void Game::CountPackMissions() {}
-
-// The local file system starts as a bare root until its loader exists.
-void Game::LoadFileSystem(const std::string& /*name*/) {
-    local = FileSystemRecord{};
+void Game::ShowIntro() {
+    intro.ShowModal(platform);
+    if (!intro.Accepted()) platform.EndProgram();
 }
 
-void Game::MissionTimerTick() {}
+// Saved games are not built yet: saving and loading honestly report failure.
+bool Game::SaveGame() {
+    return false;
+}
+
+bool Game::LoadGame() {
+    return false;
+}
+
+void Game::SubmitHighscore() {}
 
 void Game::TraceTimerTick() {}
-
-void Game::ButtonClicked(const std::string& /*button*/) {}

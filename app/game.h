@@ -6,13 +6,16 @@
 #include <string>
 #include <string_view>
 
+#include "app/intro_form.h"
 #include "app/lang_table.h"
 #include "app/platform.h"
 #include "app/settings.h"
+#include "app/settings_form.h"
 #include "console/command_interpreter.h"
 #include "console/file_system.h"
 #include "console/main_console.h"
 #include "mission/game_state.h"
+#include "tools/mail_form.h"
 #include "tools/message_form.h"
 
 class ConsoleView;
@@ -34,6 +37,9 @@ public:
     FileSystemRecord remote;
     LangTable lang;
     MessageForm messageForm;
+    IntroForm intro;
+    MailForm mailForm;
+    SettingsForm settingsForm;
     MainConsole console;
     CommandInterpreter interpreter;
 
@@ -55,12 +61,38 @@ public:
     void ShowTrace(const std::string& traceText);
     void ShowBusted();
 
-    // Steps of the start-up and of the console's timers and buttons whose subsystems are not
-    // built yet; each is the single place where that subsystem will plug in.
+    // Shows the intro modally; it fills the handle and the pack. Leaving it without an accepted
+    // entry ends the program.
     void ShowIntro();
-    void CountPackMissions();
-    void LoadFileSystem(const std::string& name);
-    void MissionTimerTick();
-    void TraceTimerTick();
+
+    // What a click on a console button does, once the console has let it through.
     void ButtonClicked(const std::string& button);
+
+    // The file system a command works on: the target's while logged in, else the player's own.
+    // A command takes it once, at its start, and keeps working on that one.
+    FileSystemRecord& ActiveFileSystem() { return state.Connected ? remote : local; }
+
+    // Reads the player's file system from FileSystem/<name>fs.zdl; a failure ends the program.
+    void LoadFileSystem(const std::string& name);
+    // Writes it to FileSystem/<handle>-<pack>fs.zdl; a failure is reported and the game goes on.
+    bool SaveFileSystem();
+
+    // Fills the mission placeholders into a line of a mission or file-system text; drawing a
+    // target value also makes it the target's.
+    std::string ExpandPlaceholders(const std::string& line);
+
+    // Missions: the pack's folder, counting its missions at start, starting and loading one,
+    // and the mission timer's tick that starts the next one or ends the pack.
+    std::filesystem::path PackFolder() const;
+    void CountPackMissions();
+    void StartMission(const std::filesystem::path& missionFile);
+    void LoadMission(const std::filesystem::path& missionFile);
+    void MissionTimerTick();
+
+    // Steps of the console's timers and commands whose subsystems are not built yet; each is the
+    // single place where that subsystem will plug in.
+    bool SaveGame();
+    bool LoadGame();
+    void SubmitHighscore();
+    void TraceTimerTick();
 };

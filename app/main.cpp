@@ -4,8 +4,11 @@
 #include <QTimer>
 
 #include "app/game.h"
+#include "app/intro_window.h"
 #include "app/qt_platform.h"
+#include "app/settings_window.h"
 #include "console/console_window.h"
+#include "tools/mail_window.h"
 #include "tools/message_window.h"
 
 int main(int argc, char* argv[]) {
@@ -18,6 +21,9 @@ int main(int argc, char* argv[]) {
     consoleWindow.Bind(game.console);
     platform.SetMainWindow(&consoleWindow);
     platform.RegisterWindow("frmMessage", &MessageWindow::Create);
+    platform.RegisterWindow("frmIntro", &IntroWindow::Create);
+    platform.RegisterWindow("frmSettings", &SettingsWindow::Create);
+    platform.RegisterWindow("frmMail", &MailWindow::Create);
 
     QTimer::singleShot(0, [&game] { game.console.Form_Load(); });
     return QApplication::exec();

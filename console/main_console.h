@@ -34,6 +34,10 @@ public:
     Colour TextColour() const { return textColour_; }
     void SetTextColour(Colour colour);
     void FocusCommandLine() { view_.FocusCommandLine(); }
+
+    // Shows the help text in the console. From the help button it also prints the prompt and
+    // puts the caret at the start, so the window shows the beginning of the text.
+    void ShowHelp(bool fromButton);
     void PutCaretAtStart() { view_.CaretToStart(); }
 
     // Captions and visibility of the window's labels, by control name.
@@ -44,7 +48,7 @@ public:
 
     // Window events.
     void Form_Load();
-    void Form_Unload();
+    [[noreturn]] void Form_Unload();
     void CommandLine_KeyDown(ConsoleKey key);
     void CommandLine_KeyPress(char character);
     void topright_Click();

@@ -90,8 +90,12 @@ std::unique_ptr<GameTimer> FakePlatform::CreateTimer(std::string name, int inter
 }
 
 double FakePlatform::RandomFraction() {
-    if (randomFractions.empty())
-        throw std::logic_error("the game drew a random number the test did not set");
+    if (randomFractions.empty()) {
+        if (onlyScriptedRandom)
+            throw std::logic_error("the game drew a random number the test did not set");
+        randomState_ = randomState_ * 1103515245u + 12345u;
+        return static_cast<double>(randomState_ >> 8) / 16777216.0;
+    }
     const double fraction = randomFractions.front();
     randomFractions.pop_front();
     return fraction;
@@ -108,6 +112,7 @@ void FakePlatform::WhenShown(const std::string& formName, std::function<void(Mod
 
 void FakePlatform::ShowModal(ModalForm& form) {
     shownForms.push_back(form.Name());
+    if (whenAnyShown) whenAnyShown(form);
     auto& waiting = scripts_[form.Name()];
     if (waiting.empty()) return;
     auto script = std::move(waiting.front());

@@ -47,9 +47,15 @@ public:
     // player would close it. A window with no script waiting is closed at once.
     void WhenShown(const std::string& formName, std::function<void(ModalForm&)> script);
 
+    // Sees every window as it opens, before its script runs.
+    std::function<void(ModalForm&)> whenAnyShown;
+
     // Test settings.
     std::string nowText = "10.12.2026 01:36:17";
+    // Fractions the game draws, in order; once they run out a fixed pseudo-random sequence
+    // follows, unless the test wants every draw accounted for.
     std::deque<double> randomFractions;
+    bool onlyScriptedRandom = false;
     std::deque<bool> yesNoAnswers;
     bool audioDevice = true;
 
@@ -78,6 +84,7 @@ private:
     void RunTimersDueBy(std::int64_t limit);
 
     std::int64_t now_ = 0;
+    std::uint32_t randomState_ = 12345;
     std::vector<Timer*> timers_;
     std::map<std::string, std::deque<std::function<void(ModalForm&)>>> scripts_;
 };

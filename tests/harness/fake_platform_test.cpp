@@ -121,6 +121,7 @@ TEST(ModalScripts, AWindowClosedByTheGameDuringItsScriptIsUnloadedOnce) {
 TEST(PlatformChanceAndEnd, RandomFractionsComeFromTheTestsSequence) {
     FakePlatform platform;
     platform.randomFractions = {0.25, 0.75};
+    platform.onlyScriptedRandom = true;
     EXPECT_EQ(platform.RandomFraction(), 0.25);
     EXPECT_EQ(platform.RandomFraction(), 0.75);
     EXPECT_THROW(platform.RandomFraction(), std::logic_error);

@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <iterator>
@@ -52,11 +53,30 @@ std::string TempAppFolder::Read(const fs::path& relative) const {
 
 TestGame::TestGame(bool withEnglish) {
     if (withEnglish) folder.CopyFromData("Lang/English.zdl");
+    folder.Write("FileSystem/defaultfs.zdl", "--autoexec.bat\r\n+DOWNLOADS\r\n");
     game = std::make_unique<Game>(platform, folder.Path(), view);
+    platform.whenAnyShown = [this](ModalForm& form) {
+        if (auto* message = dynamic_cast<MessageForm*>(&form))
+            messages.push_back(message->MessageLabel());
+    };
 }
 
-void TestGame::StartConsole(const std::string& handle) {
-    game->state.HackerHandle = handle;
+void TestGame::AnswerIntro(const std::string& handle, const std::string& pack) {
+    // A pack needs a mission to start; a bare one sets nothing but the defaults.
+    if (!fs::exists(folder.Path() / "MissionPack" / pack))
+        folder.Write(fs::path("MissionPack") / pack / "m1.zdl", "m1.zdl\r\n");
+    platform.WhenShown("frmIntro", [handle, pack](ModalForm& form) {
+        auto& intro = dynamic_cast<IntroForm&>(form);
+        intro.txtHandle = handle;
+        const auto& packs = intro.MissionPacks();
+        intro.SelectPack(
+            static_cast<int>(std::find(packs.begin(), packs.end(), pack) - packs.begin()));
+        intro.Form_KeyPress(IntroForm::kEnter);
+    });
+}
+
+void TestGame::StartConsole(const std::string& handle, const std::string& pack) {
+    AnswerIntro(handle, pack);
     game->console.Form_Load();
     platform.Pause(2000);
 }
@@ -66,6 +86,14 @@ void TestGame::Type(std::string_view text) {
         game->console.CommandLine_KeyDown(ConsoleKey::Other);
         game->console.CommandLine_KeyPress(c);
     }
+}
+
+std::string TestGame::Run(std::string_view command) {
+    const std::size_t before = Transcript().size();
+    Type(command);
+    Enter();
+    // A command that cleared the screen added all there is.
+    return before <= Transcript().size() ? Transcript().substr(before) : Transcript();
 }
 
 void TestGame::Enter() {

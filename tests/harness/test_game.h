@@ -31,23 +31,36 @@ private:
 // The repository's data/ folder.
 std::filesystem::path SourceDataFolder();
 
+// Records what only the window would show: where the caret was put.
+class RecordingConsoleView : public ConsoleView {
+public:
+    void CaretToStart() override { ++caretToStart; }
+    int caretToStart = 0;
+};
+
 class TestGame {
 public:
-    // An application folder holding the shipped English language file unless the test sets up
-    // its own before the game is made.
+    // An application folder holding the shipped English language file (unless the test sets up
+    // its own) and a small default file system: autoexec.bat in the root and a DOWNLOADS folder.
     explicit TestGame(bool withEnglish = true);
 
     TempAppFolder folder;
     FakePlatform platform;
-    ConsoleView view;
+    RecordingConsoleView view;
     std::unique_ptr<Game> game;
+    // Every text the message window showed, in order.
+    std::vector<std::string> messages;
 
     MainConsole& Console() { return game->console; }
     const std::string& Transcript() { return game->console.Transcript(); }
     std::string Lang(const std::string& key) { return game->LangString(key); }
 
-    // Loads the console window and lets the start-up pause run out, up to the first prompt.
-    void StartConsole(const std::string& handle = "neo");
+    // Makes the next intro window take this handle and pack and press Enter. A missing pack is
+    // made with one bare mission.
+    void AnswerIntro(const std::string& handle = "neo", const std::string& pack = "TestPack");
+    // Loads the console window through the intro and lets the start-up pause run out, up to the
+    // first prompt.
+    void StartConsole(const std::string& handle = "neo", const std::string& pack = "TestPack");
     // Types the characters one by one, then presses Enter.
     void Type(std::string_view text);
     void Enter();
@@ -55,4 +68,6 @@ public:
         Type(text);
         Enter();
     }
+    // Types a command and returns what it added to the transcript, its prompt included.
+    std::string Run(std::string_view command);
 };

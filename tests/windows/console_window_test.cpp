@@ -45,7 +45,7 @@ TEST_F(ConsoleWindowTest, EveryControlCarriesItsName) {
 }
 
 TEST_F(ConsoleWindowTest, TypedKeysGoThroughTheCoreAndTheBoxShowsItsTranscript) {
-    game->state.HackerHandle = "neo";
+    test.AnswerIntro("neo");
     game->console.Form_Load();
     test.platform.Pause(2000);
     EXPECT_EQ(window.findChild<QLabel*>("mainlabel")->text(), "=[ Zindrel 1.21 ]=");

@@ -1,0 +1,73 @@
+// The intro screen's checks of the handle and the pack.
+#include "intro_form.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "app/game.h"
+#include "app/text_helpers.h"
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> ListMissionPacks(const std::string& appFolder) {
+    std::vector<std::string> packs;
+    std::error_code error;
+    for (fs::directory_iterator it(fs::path(appFolder) / "MissionPack", error), end;
+         !error && it != end; it.increment(error)) {
+        std::error_code typeError;
+        if (it->is_directory(typeError)) packs.push_back(it->path().filename().string());
+    }
+    // The same order every time, whatever order the file system hands them out in.
+    std::sort(packs.begin(), packs.end(), [](const std::string& a, const std::string& b) {
+        return UpperCase(a) < UpperCase(b);
+    });
+    return packs;
+}
+
+void IntroForm::OnLoad() {
+    game_.settings = LoadSettings(game_.appFolder);
+    packs_ = ListMissionPacks(game_.appFolder.string());
+    selectedPack_ = -1;
+    accepted_ = false;
+}
+
+void IntroForm::SelectPack(int index) {
+    selectedPack_ = index >= 0 && index < static_cast<int>(packs_.size()) ? index : -1;
+}
+
+std::string IntroForm::MissionPackText() const {
+    return selectedPack_ < 0 ? std::string() : packs_[static_cast<std::size_t>(selectedPack_)];
+}
+
+void IntroForm::Form_KeyPress(char key) {
+    if (key == kEnter) Accept();
+    if (key == kEscape) game_.platform.EndProgram();
+}
+
+void IntroForm::Accept() {
+    GameState& state = game_.state;
+    state.HackerHandle = txtHandle;
+    state.MissionPackName = MissionPackText();
+
+    // Every check runs, so the player may see several messages one after the other.
+    bool accepted = true;
+    const std::string upper = UpperCase(txtHandle);
+    auto reject = [&](const char* key) {
+        game_.ShowMessage(game_.LangString(key));
+        accepted = false;
+    };
+    if (txtHandle.empty()) reject("str112");
+    if (txtHandle.size() > 10) reject("str113");
+    if (upper == "VORLEN" || upper == "BRAXEN") reject("str114");
+    if (txtHandle.find('.') != std::string::npos) reject("str115");
+    if (state.MissionPackName.empty()) reject("str152");
+    if (upper == "TORV") {
+        game_.ShowMessage("That is a beautiful name! Thats how we called our son..");
+        accepted = true;
+    }
+
+    if (accepted) {
+        accepted_ = true;
+        Close();
+    }
+}

@@ -1,0 +1,90 @@
+// The mail reader: a title, the close control and the read-only mail text.
+#include "mail_window.h"
+
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "app/clickable_label.h"
+#include "app/qt_text.h"
+#include "tools/mail_form.h"
+
+namespace {
+
+const char* const kStyle = R"(
+    QDialog#frmMail { background: #101010; border: 1px solid #00c000; }
+    QLabel { color: #00c000; font-family: "Courier"; }
+    QLabel#mainlabel { font-weight: bold; }
+    QLabel#topright_ { color: #00ff00; font-weight: bold; padding: 0 6px; }
+    QLabel#topright_:hover { color: #000000; background: #00c000; }
+    QPlainTextEdit {
+        color: #00c000; background: #000000; border: 1px solid #006000;
+        selection-color: #000000; selection-background-color: #00c000;
+    }
+    QScrollBar:vertical { background: #001800; width: 12px; border: 1px solid #006000; }
+    QScrollBar::handle:vertical { background: #006000; min-height: 20px; }
+    QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }
+)";
+
+// The mail's lines end in CR LF; the box wants one line break.
+QString ForDisplay(std::string_view bytes) {
+    QString text = ToQString(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QChar('\r'), QChar('\n'));
+    return text;
+}
+
+}  // namespace
+
+MailWindow::MailWindow(MailForm& form) : form_(form) {
+    setObjectName("frmMail");
+    setWindowTitle("Mail Reader v1.0");
+    setModal(true);
+    setStyleSheet(kStyle);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 6, 8, 8);
+    auto* titleRow = new QHBoxLayout;
+    auto* title = new QLabel("=[ Lookout Mail ]=", this);
+    title->setObjectName("mainlabel");
+    titleRow->addWidget(title, 1, Qt::AlignCenter);
+    auto* close = new ClickableLabel("X", this);
+    close->setObjectName("topright_");
+    close->setCursor(Qt::PointingHandCursor);
+    connect(close, &ClickableLabel::clicked, this, [this] { form_.Close(); });
+    titleRow->addWidget(close);
+    layout->addLayout(titleRow);
+
+    auto* mail = new QPlainTextEdit(this);
+    mail->setObjectName("txtMail");
+    QFont font("Courier");
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSizeF(9.75);
+    mail->setFont(font);
+    mail->setReadOnly(true);
+    mail->setUndoRedoEnabled(false);
+    mail->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    mail->setPlainText(ForDisplay(form.txtMail));
+    // Room for the 58-column mail with a margin, and a screenful of its lines.
+    const QFontMetrics metrics(font);
+    mail->setMinimumSize(metrics.horizontalAdvance(QString(64, QChar('M'))) + 24,
+                         metrics.lineSpacing() * 22 + 12);
+    layout->addWidget(mail, 1);
+}
+
+std::unique_ptr<QDialog> MailWindow::Create(ModalForm& form) {
+    return std::make_unique<MailWindow>(dynamic_cast<MailForm&>(form));
+}
+
+void MailWindow::reject() {
+    // Esc and the window manager's close button close the mail like its own close label.
+    form_.Close();
+}
+
+void MailWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    activateWindow();
+}
