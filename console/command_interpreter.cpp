@@ -4,6 +4,8 @@
 #include "app/game.h"
 #include "app/text_helpers.h"
 
+#include <map>
+
 namespace {
 
 // The last non-empty line of the transcript, or the empty string when there is none.
@@ -51,10 +53,29 @@ void CommandInterpreter::RunCommandLine() {
 }
 
 void CommandInterpreter::Execute(CommandLineWords& line) {
-    UnknownCommand(line);
-}
-
-void CommandInterpreter::UnknownCommand(CommandLineWords& /*line*/) {
-    game_.console.ConsolePrint("", 0, true);
-    game_.console.ConsolePrint(game_.LangString("str104"), 0, true);
+    using Handler = void (CommandInterpreter::*)(CommandLineWords&);
+    static const std::map<std::string, Handler> kCommands = {
+        {"DIR", &CommandInterpreter::Dir},
+        {"LS", &CommandInterpreter::Dir},
+        {"CD", &CommandInterpreter::Cd},
+        {"DEL", &CommandInterpreter::Del},
+        {"RM", &CommandInterpreter::Del},
+        {"MKDIR", &CommandInterpreter::Mkdir},
+        {"MD", &CommandInterpreter::Mkdir},
+        {"CLS", &CommandInterpreter::Cls},
+        {"IPCONFIG", &CommandInterpreter::Ipconfig},
+        {"HELP", &CommandInterpreter::Help},
+        {"SAVE", &CommandInterpreter::Save},
+        {"LOAD", &CommandInterpreter::Load},
+        {"SHUTDOWN", &CommandInterpreter::Shutdown},
+        {"FORMAT", &CommandInterpreter::Format},
+        {"WHAT_IS_THE_MATRIX?", &CommandInterpreter::WhatIsTheMatrix},
+        {"A_MAN_NEEDS_PR0N", &CommandInterpreter::AManNeedsPr0n},
+        {"WHERE_CAN_I_PLACE_MY_JOLT?", &CommandInterpreter::WhereCanIPlaceMyJolt},
+        {"I_AM_VORLEN", &CommandInterpreter::IAmVorlen},
+        {"TEST_HIGHSCORE", &CommandInterpreter::TestHighscore},
+    };
+    const auto command = kCommands.find(UpperCase(line.command));
+    (this->*(command == kCommands.end() ? &CommandInterpreter::UnknownCommand : command->second))(
+        line);
 }

@@ -30,7 +30,30 @@ public:
 
 private:
     void Execute(CommandLineWords& line);
+
+    // File commands, on the file system selected when the command started.
+    void Dir(CommandLineWords& line);
+    void Cd(CommandLineWords& line);
+    void Del(CommandLineWords& line);
+    void Mkdir(CommandLineWords& line);
+
+    // Console commands.
+    void Cls(CommandLineWords& line);
+    void Ipconfig(CommandLineWords& line);
+    void Help(CommandLineWords& line);
+    void Save(CommandLineWords& line);
+    void Load(CommandLineWords& line);
+    void Shutdown(CommandLineWords& line);
+    void Format(CommandLineWords& line);
+    void WhatIsTheMatrix(CommandLineWords& line);
+    void AManNeedsPr0n(CommandLineWords& line);
+    void WhereCanIPlaceMyJolt(CommandLineWords& line);
+    void IAmVorlen(CommandLineWords& line);
+    void TestHighscore(CommandLineWords& line);
     void UnknownCommand(CommandLineWords& line);
+
+    // SAVE and LOAD only while a mission runs and no line to the target is open.
+    bool SaveLoadAllowed(CommandLineWords& line);
 
     Game& game_;
 };

@@ -9,7 +9,7 @@ namespace {
 class ConsoleKeys : public testing::Test {
 protected:
     void SetUp() override {
-        test.game->settings.TypeSoundOn = 0;
+        test.folder.Write("Zindrel.ini", "English\r\n 1 \r\n 0 \r\n");
         test.StartConsole();
         atPrompt = test.Transcript();
     }

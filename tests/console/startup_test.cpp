@@ -19,7 +19,7 @@ std::string FirstPromptTranscript(TestGame& test, const std::string& handle) {
 
 TEST(ConsoleStartup, LoadingShowsTheBannerAndWaitsTwoSecondsForThePrompt) {
     TestGame test;
-    test.game->state.HackerHandle = "neo";
+    test.AnswerIntro("neo");
     test.Console().Form_Load();
 
     const std::string loading = FirstPromptTranscript(test, "neo");
@@ -71,7 +71,7 @@ TEST(ConsoleStartup, TheReadySoundPlaysToItsEndBeforeThePrompt) {
     test.folder.CopyFromData("Sound/ok.wav");
     const int duration = WaveDurationMilliseconds(test.folder.Path() / "Sound/ok.wav");
     ASSERT_GT(duration, 0);
-    test.game->state.HackerHandle = "neo";
+    test.AnswerIntro("neo");
     std::vector<std::int64_t> promptMissingAt;
     auto probe = test.platform.CreateTimer("Probe", 50, [&] {
         if (!test.Transcript().ends_with("root[.]# "))
@@ -95,7 +95,7 @@ TEST(ConsoleStartup, TheReadySoundPlaysToItsEndBeforeThePrompt) {
 TEST(ConsoleStartup, WithSoundOffNothingPlaysAndNothingWaits) {
     TestGame test;
     test.folder.CopyFromData("Sound/ok.wav");
-    test.game->settings.SoundOn = 0;
+    test.folder.Write("Zindrel.ini", "English\r\n 0 \r\n 1 \r\n");
     test.StartConsole();
     EXPECT_TRUE(test.Transcript().ends_with("root[.]# "));
     EXPECT_TRUE(test.platform.sounds.empty());

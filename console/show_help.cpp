@@ -1,0 +1,20 @@
+// The help text zindrel.zdl, printed into the console.
+#include "app/file_routines.h"
+#include "app/game.h"
+
+void MainConsole::ShowHelp(bool fromButton) {
+    const std::filesystem::path helpFile = game_.appFolder / "zindrel.zdl";
+    if (!FileExists(helpFile)) return;
+    ClearTranscript();
+    game_.platform.Sleep(100);
+    try {
+        LineReader reader = LineReader::Open(helpFile);
+        while (!reader.AtEnd()) ConsolePrint(ReadLine(reader), 0, true);
+    } catch (const FileReadError&) {
+        game_.ShowMessage(game_.LangString("str8"));
+    }
+    if (fromButton) {
+        ShowPrompt();
+        PutCaretAtStart();
+    }
+}

@@ -1,0 +1,114 @@
+// Loading and saving the player's file system: the line format, the rebuild rule, and failures.
+#include <gtest/gtest.h>
+
+#include "harness/test_game.h"
+
+namespace {
+
+FileSystemRecord LoadFrom(TestGame& test, const std::string& text) {
+    test.folder.Write("FileSystem/testfs.zdl", text);
+    test.game->LoadFileSystem("test");
+    return test.game->local;
+}
+
+TEST(LoadFileSystem, ReadsFoldersAndFilesLineByLine) {
+    TestGame test;
+    const FileSystemRecord fs = LoadFrom(test,
+                                         "; my box\r\n"
+                                         "--autoexec.bat\r\n"
+                                         "+Windows\r\n"
+                                         "--Win.com\r\n"
+                                         "ignored line\r\n"
+                                         "\r\n"
+                                         "+\r\n"
+                                         "--orphan.txt\r\n"
+                                         "+TelnetLogs\r\n"
+                                         "--192.168.010.001");
+    EXPECT_EQ(fs.Folders, (std::vector<std::string>{".", "Windows", "", "TelnetLogs"}));
+    EXPECT_EQ(fs.Files, (std::vector<std::string>{"0&autoexec.bat", "1&Win.com", "2&orphan.txt",
+                                                  "3&192.168.010.001"}));
+}
+
+TEST(LoadFileSystem, AFileWithoutFileLinesKeepsTheFileListInMemory) {
+    TestGame test;
+    LoadFrom(test, "--a\r\n--b\r\n--c\r\n");
+    EXPECT_EQ(LoadFrom(test, "+Only\r\n+Folders\r\n").Files,
+              (std::vector<std::string>{"0&a", "0&b", "0&c"}));
+    // With file lines the list is rebuilt to exactly as many entries.
+    EXPECT_EQ(LoadFrom(test, "+New\r\n--x\r\n").Files, std::vector<std::string>{"1&x"});
+}
+
+TEST(LoadFileSystem, AnEmptyFileGivesTheBareRoot) {
+    TestGame test;
+    const FileSystemRecord fs = LoadFrom(test, "");
+    EXPECT_EQ(fs.Folders, std::vector<std::string>{"."});
+    EXPECT_TRUE(fs.Files.empty());
+}
+
+TEST(LoadFileSystem, FailuresEndTheGameAfterTheMessage) {
+    const std::pair<const char*, std::string> failures[] = {
+        {"Missing", ""}, {"FinalCr", "--a\r"}, {"TooManyFolders", [] {
+                                                    std::string text;
+                                                    for (int i = 0; i < 32767; ++i)
+                                                        text += "+f\r\n";
+                                                    return text;
+                                                }()}};
+    for (const auto& [name, text] : failures) {
+        SCOPED_TRACE(name);
+        TestGame test;
+        if (std::string(name) != "Missing") test.folder.Write("FileSystem/brokenfs.zdl", text);
+        EXPECT_THROW(test.game->LoadFileSystem("broken"), ProgramEnded);
+        EXPECT_EQ(test.messages, std::vector<std::string>{test.Lang("str34")});
+    }
+}
+
+TEST(LoadFileSystem, ThirtyTwoThousandSevenHundredSixtySixFoldersStillFit) {
+    TestGame test;
+    std::string text;
+    for (int i = 0; i < 32766; ++i) text += "+f\r\n";
+    EXPECT_EQ(LoadFrom(test, text).Folders.size(), 32767u);
+}
+
+TEST(SaveFileSystem, WritesRootFilesFirstAndSkipsDeletedEntries) {
+    TestGame test;
+    test.game->state.HackerHandle = "neo";
+    test.game->state.MissionPackName = "Rookie";
+    FileSystemRecord& fs = test.game->local;
+    fs.Folders = {".", "Music", "Empty", "f3", "f4", "f5", "f6", "f7", "f8", "f9", "Tenth"};
+    fs.Files = {"1&song.mp3", "0&autoexec.bat", "", "10&deep.txt", "1&a&b.txt", "0&x"};
+    fs.Files[5].clear();
+
+    ASSERT_TRUE(test.game->SaveFileSystem());
+    const std::string written = test.folder.Read("FileSystem/neo-Rookiefs.zdl");
+    EXPECT_EQ(written,
+              "--autoexec.bat\r\n+Music\r\n--song.mp3\r\n--a\r\n+Empty\r\n+f3\r\n+f4\r\n"
+              "+f5\r\n+f6\r\n+f7\r\n+f8\r\n+f9\r\n+Tenth\r\n--deep.txt\r\n");
+
+    // Loading it back keeps every file in its folder.
+    test.game->LoadFileSystem("neo-Rookie");
+    EXPECT_EQ(test.game->local.Files,
+              (std::vector<std::string>{"0&autoexec.bat", "1&song.mp3", "1&a", "10&deep.txt"}));
+    EXPECT_EQ(test.game->local.Folders, fs.Folders);
+}
+
+TEST(SaveFileSystem, AFailedSaveIsReportedAndKeepsTheOldFile) {
+    TestGame test;
+    test.game->state.HackerHandle = "neo";
+    test.game->state.MissionPackName = "Rookie";
+    test.folder.Write("FileSystem/neo-Rookiefs.zdl", "--old\r\n");
+    std::filesystem::create_directories(test.folder.Path() / "FileSystem/neo-Rookiefs.zdl.tmp");
+
+    EXPECT_FALSE(test.game->SaveFileSystem());
+    EXPECT_EQ(test.messages, std::vector<std::string>{test.Lang("str35")});
+    EXPECT_EQ(test.folder.Read("FileSystem/neo-Rookiefs.zdl"), "--old\r\n");
+}
+
+TEST(SaveFileSystem, AHandleNeverWritesOutsideTheFileSystemFolder) {
+    TestGame test;
+    test.game->state.HackerHandle = "..";
+    test.game->state.MissionPackName = "/etc";
+    EXPECT_FALSE(test.game->SaveFileSystem());
+    EXPECT_EQ(test.messages, std::vector<std::string>{test.Lang("str35")});
+}
+
+}  // namespace
