@@ -1,0 +1,158 @@
+// Counting a pack's missions, starting and loading a mission, filling in its placeholders, and
+// the mission timer that moves from one mission to the next.
+#include <filesystem>
+
+#include "app/file_routines.h"
+#include "app/game.h"
+#include "app/text_helpers.h"
+#include "mission/mission_reader.h"
+#include "mission/random_values.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Replaces every occurrence, scanning on after each inserted value.
+void ReplaceAll(std::string& text, std::string_view placeholder, const std::string& value) {
+    for (std::size_t at = text.find(placeholder); at != std::string::npos;
+         at = text.find(placeholder, at + value.size()))
+        text.replace(at, placeholder.size(), value);
+}
+
+bool Holds(const std::string& text, std::string_view placeholder) {
+    return text.find(placeholder) != std::string::npos;
+}
+
+}  // namespace
+
+fs::path Game::PackFolder() const {
+    return appFolder / "MissionPack" / state.MissionPackName;
+}
+
+void Game::CountPackMissions() {
+    std::error_code error;
+    for (fs::directory_iterator it(PackFolder(), error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() >= 4 && UpperCase(name.substr(name.size() - 4)) == ".ZDL" &&
+            FileExists(it->path()))
+            ++state.MissionCount;
+    }
+    if (state.MissionCount == 0) {
+        ShowMessage(LangString("str31") + " 1 " + LangString("str32"));
+        platform.EndProgram();
+    }
+}
+
+std::string Game::ExpandPlaceholders(const std::string& line) {
+    std::string text = line;
+    if (Holds(text, "{hacker}")) ReplaceAll(text, "{hacker}", state.HackerHandle);
+    if (Holds(text, "{attack_ip}")) {
+        state.AttackIp = RandomIp(platform);
+        ReplaceAll(text, "{attack_ip}", state.AttackIp);
+    }
+    if (Holds(text, "{random_ip}")) ReplaceAll(text, "{random_ip}", RandomIp(platform));
+    if (Holds(text, "{attack_port}")) {
+        state.AttackPort = RandomPort(platform);
+        ReplaceAll(text, "{attack_port}", std::to_string(state.AttackPort));
+    }
+    if (Holds(text, "{own_ip}")) ReplaceAll(text, "{own_ip}", std::string(kOwnIp));
+    if (Holds(text, "{random_login}")) {
+        state.MissionLogin = RandomLogin(platform);
+        ReplaceAll(text, "{random_login}", state.MissionLogin);
+    }
+    if (Holds(text, "{random_password}")) {
+        state.MissionPassword = RandomPassword(platform);
+        ReplaceAll(text, "{random_password}", state.MissionPassword);
+    }
+    return text;
+}
+
+void Game::StartMission(const fs::path& missionFile) {
+    platform.ReseedRandom();
+    state.AttackIp.clear();
+    state.AttackPort = 0;
+    state.MissionPassword.clear();
+
+    LoadMission(missionFile);
+
+    if (state.AttackIp.empty()) state.AttackIp = RandomIp(platform);
+    if (state.AttackPort == 0) state.AttackPort = RandomPort(platform);
+    if (state.MissionPassword.empty()) state.MissionPassword = kDefaultPassword;
+
+    state.TargetPinged = false;
+    state.Connected = false;
+    state.TelnetSessionOpen = false;
+    state.SirenPlayed = false;
+    state.VirusWindowOpen = false;
+    state.DownloadWindowOpen = false;
+    state.WiperWindowOpen = false;
+    state.PasswordHackWindowOpen = false;
+    state.VirusUploaded = false;
+    state.MissionSuccess = false;
+    remote.CurrentFolder = ".";
+    ShowStatus(LangString("str16"));
+    ShowTrace(LangString("str17"));
+    state.TraceProgress = 0;
+}
+
+void Game::LoadMission(const fs::path& missionFile) {
+    MissionSections sections;
+    try {
+        LineReader reader = LineReader::Open(missionFile);
+        const std::string selfName = ReadLine(reader);
+        // A mission file only works under its own name in its own pack folder.
+        if ((PackFolder() / selfName).string() != missionFile.string()) {
+            ShowMessage(LangString("str1"));
+            platform.EndProgram();
+        }
+        MissionReadHooks hooks;
+        hooks.expand = [this](const std::string& line) { return ExpandPlaceholders(line); };
+        hooks.emailHeader = [this] {
+            console.SetCaption("butemail", LangString("str6") + " 1");
+            PlaySoundFile("newmail.wav", 1);
+        };
+        sections = ReadMissionSections(reader, hooks);
+    } catch (const std::runtime_error&) {
+        ShowMessage(LangString("str2"));
+        console.Form_Unload();
+    }
+
+    if (sections.Mail) {
+        state.MailSubject = sections.Mail->Subject;
+        state.MailFrom = sections.Mail->From;
+        state.MailBody = sections.Mail->Body;
+    }
+    if (sections.TelnetLoginScreen) state.TelnetLoginScreen = *sections.TelnetLoginScreen;
+    if (sections.InfectWithVirus) state.ObjectiveInfect = *sections.InfectWithVirus;
+    if (sections.Steal) {
+        state.FilesToSteal = sections.Steal->Files;
+        state.ObjectiveSteal = sections.Steal->Objective;
+    }
+    if (sections.Destroy) {
+        state.FilesToDestroy = sections.Destroy->Files;
+        state.ObjectiveDestroy = sections.Destroy->Objective;
+    }
+    if (sections.Folders) {
+        remote.Folders = sections.Folders->Folders;
+        remote.Files = sections.Folders->Files;
+    }
+}
+
+void Game::MissionTimerTick() {
+    console.MissionTimer().SetEnabled(false);
+    const int next = state.MissionsCompleted + 1;
+    const fs::path missionFile = PackFolder() / ("m" + std::to_string(next) + ".zdl");
+    if (FileExists(missionFile)) {
+        StartMission(missionFile);
+    } else if (state.MissionsCompleted == state.MissionCount) {
+        PlaySoundFile("halleluya.wav", 1);
+        ShowMessage(LangString("str27") + " " + state.HackerHandle + "\r" + LangString("str28") +
+                    " " + std::to_string(state.PlaySeconds) + " " + LangString("str29") + "\r\r" +
+                    LangString("str30") + " " + std::to_string(state.MissionsCompleted));
+        platform.EndProgram();
+    } else {
+        ShowMessage(LangString("str31") + " " + std::to_string(next) + " " + LangString("str32"));
+        platform.EndProgram();
+    }
+}
