@@ -54,5 +54,3 @@ bool Game::LoadGame() {
 }
 
 void Game::SubmitHighscore() {}
-
-void Game::TraceTimerTick() {}

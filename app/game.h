@@ -89,10 +89,21 @@ public:
     void LoadMission(const std::filesystem::path& missionFile);
     void MissionTimerTick();
 
-    // Steps of the console's timers and commands whose subsystems are not built yet; each is the
-    // single place where that subsystem will plug in.
+    // The line to the target: switching the console to it and back, and the host's welcome.
+    void SetConnected(bool connected);
+    void PrintHostBanner();
+
+    // Judging a mission at the hang-up; the trace's tick; being busted.
+    void ObjectiveCheck();
+    void TraceTimerTick();
+    enum class BustReason { Traced, LogFile };
+    void Busted(BustReason reason);
+    // Closes the open tool windows (password hacker, virus uploader, download, wiper, in order).
+    void CloseToolWindows();
+
+    // Steps of the console's commands whose subsystems are not built yet; each is the single
+    // place where that subsystem will plug in.
     bool SaveGame();
     bool LoadGame();
     void SubmitHighscore();
-    void TraceTimerTick();
 };

@@ -38,8 +38,20 @@ CommandLineWords CommandInterpreter::Parse(const std::string& line) {
 }
 
 void CommandInterpreter::RunCommandLine() {
+    RunLine(LastNonEmptyLine(game_.console.Transcript()));
+}
+
+void CommandInterpreter::SubmitCommandLine(const std::string& command) {
     MainConsole& console = game_.console;
-    const std::string line = LastNonEmptyLine(console.Transcript());
+    console.ConsolePrint(command, 0, true);
+    // The line is run behind the prompt's first word even when the console was not waiting at
+    // its prompt (a hang-up during another command's pause, or half a typed word before it):
+    // the submitted command must run, not whatever the transcript's last line happens to be.
+    RunLine(console.Prompt.substr(0, console.Prompt.find(' ')) + " " + command);
+}
+
+void CommandInterpreter::RunLine(const std::string& line) {
+    MainConsole& console = game_.console;
     console.ConsolePrint("", 0, true);
 
     CommandLineWords parsed = Parse(line);
@@ -55,6 +67,11 @@ void CommandInterpreter::RunCommandLine() {
 void CommandInterpreter::Execute(CommandLineWords& line) {
     using Handler = void (CommandInterpreter::*)(CommandLineWords&);
     static const std::map<std::string, Handler> kCommands = {
+        {"PING", &CommandInterpreter::Ping},
+        {"TELNET", &CommandInterpreter::Telnet},
+        {"LOGIN:", &CommandInterpreter::Login},
+        {"PASSWORD:", &CommandInterpreter::Password},
+        {"DISCONNECT", &CommandInterpreter::Disconnect},
         {"DIR", &CommandInterpreter::Dir},
         {"LS", &CommandInterpreter::Dir},
         {"CD", &CommandInterpreter::Cd},

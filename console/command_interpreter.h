@@ -23,12 +23,18 @@ class CommandInterpreter {
 public:
     explicit CommandInterpreter(Game& game) : game_(game) {}
 
+    // Runs the last non-empty line of the transcript.
     void RunCommandLine();
+
+    // Runs a command line that another part of the game submits: it is printed into the
+    // transcript and run as if the player had typed it at the prompt.
+    void SubmitCommandLine(const std::string& command);
 
     // Splits a transcript line into its words and picks the command word.
     static CommandLineWords Parse(const std::string& line);
 
 private:
+    void RunLine(const std::string& line);
     void Execute(CommandLineWords& line);
 
     // File commands, on the file system selected when the command started.
@@ -36,6 +42,14 @@ private:
     void Cd(CommandLineWords& line);
     void Del(CommandLineWords& line);
     void Mkdir(CommandLineWords& line);
+
+    // The remote session.
+    void Ping(CommandLineWords& line);
+    void Telnet(CommandLineWords& line);
+    void Login(CommandLineWords& line);
+    void Password(CommandLineWords& line);
+    void Disconnect(CommandLineWords& line);
+    void LeaveLoginScreen();
 
     // Console commands.
     void Cls(CommandLineWords& line);

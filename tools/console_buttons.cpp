@@ -22,4 +22,10 @@ void Game::ButtonClicked(const std::string& button) {
     if (button == "butemail") butemail_Click(*this);
     if (button == "butsettings") settingsForm.ShowModal(platform);
     if (button == "buthelp") console.ShowHelp(true);
+    if (button == "buthangup") {
+        if (state.Connected)
+            interpreter.SubmitCommandLine("disconnect");
+        else
+            ShowMessage(LangString("str5"));
+    }
 }
