@@ -1,4 +1,4 @@
-// The shared line reader and file test; both programs compile this one source.
+// The shared line reader, file test and safe rewrite; both programs compile this one source.
 #include "file_routines.h"
 
 #include <fstream>
@@ -74,4 +74,29 @@ bool FileExists(const std::filesystem::path& path) {
             return true;
     }
     return false;
+}
+
+bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+    std::filesystem::path temporary = target;
+    temporary += ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, target, error);
+    if (error) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        return false;
+    }
+    return true;
 }

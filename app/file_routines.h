@@ -1,10 +1,12 @@
-// The two small file routines that the game and the mission-pack creator share: reading a
-// line the way every data file of ours is read, and asking whether a normal file exists.
+// The small file routines that the game and the mission-pack creator share: reading a line the
+// way every data file of ours is read, asking whether a normal file exists, and rewriting a file
+// without ever leaving it half-written.
 #pragma once
 
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 // A read past the end of a file: the one way ReadLine fails, left to the caller to handle.
 class FileReadError : public std::runtime_error {
@@ -36,3 +38,7 @@ std::string ReadLine(LineReader& reader);
 // True when the path names a normal file: not a folder, not hidden (a dot file). Wildcards
 // ('*' and '?') in the last part of the path match any normal file of that folder.
 bool FileExists(const std::filesystem::path& path);
+
+// Writes the bytes to a temporary file beside the target and renames it over the target.
+// Returns false, and leaves any earlier file as it was, when anything fails.
+bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes);

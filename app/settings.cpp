@@ -4,7 +4,6 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "atomic_file.h"
 #include "file_routines.h"
 #include "text_helpers.h"
 

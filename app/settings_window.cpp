@@ -13,15 +13,12 @@
 #include "app/clickable_label.h"
 #include "app/qt_text.h"
 #include "app/settings_form.h"
+#include "app/window_chrome.h"
 
 namespace {
 
 const char* const kStyle = R"(
     QDialog#frmSettings { background: #101010; border: 1px solid #00c000; }
-    QLabel { color: #00c000; font-family: "Courier"; }
-    QLabel#mainlabel { font-weight: bold; }
-    QLabel#topright_ { color: #00ff00; font-weight: bold; padding: 0 6px; }
-    QLabel#topright_:hover { color: #000000; background: #00c000; }
     QLabel#lblSave { padding: 3px 10px; }
     QLabel#lblSave:hover { color: #000000; background: #00c000; }
     QLabel#lblUpdate { text-decoration: underline; }
@@ -43,29 +40,16 @@ const char* const kStyle = R"(
     QCheckBox:focus { outline: none; }
 )";
 
-QPixmap SettingsIcon() {
-    QPixmap icon(22, 22);
-    icon.fill(Qt::black);
-    QPainter painter(&icon);
-    painter.setPen(QColor(0, 192, 0));
-    painter.drawRect(0, 0, 21, 21);
-    painter.setFont(QFont("Courier", 12, QFont::Bold));
-    painter.drawText(icon.rect(), Qt::AlignCenter, "Z");
-    return icon;
-}
-
 }  // namespace
 
 SettingsWindow::SettingsWindow(SettingsForm& form) : form_(form) {
     setObjectName("frmSettings");
     setWindowTitle("Zindrel Settings");
     setModal(true);
-    setStyleSheet(kStyle);
+    setStyleSheet(kStyle + ChromeStyle());
 
     auto label = [this](const char* name, const QString& text) {
-        auto* made = new QLabel(text, this);
-        made->setObjectName(name);
-        return made;
+        return AddNamedLabel(this, name, text);
     };
     auto caption = [this](const char* name) { return ToQString(form_.Caption(name)); };
     auto line = [this](const char* name) {
@@ -82,16 +66,12 @@ SettingsWindow::SettingsWindow(SettingsForm& form) : form_(form) {
 
     auto* titleRow = new QHBoxLayout;
     auto* icon = label("ZDLicon", {});
-    icon->setPixmap(SettingsIcon());
+    icon->setPixmap(ZdlIcon());
     titleRow->addWidget(icon);
     titleRow->addWidget(label("topleft", "::"));
-    titleRow->addWidget(label("mainlabel", caption("mainlabel")), 1, Qt::AlignCenter);
+    AddTitleLabel(this, titleRow, caption("mainlabel"));
     titleRow->addWidget(label("topright", "::"));
-    auto* close = new ClickableLabel("X", this);
-    close->setObjectName("topright_");
-    close->setCursor(Qt::PointingHandCursor);
-    connect(close, &ClickableLabel::clicked, this, [this] { form_.topright_Click(); });
-    titleRow->addWidget(close);
+    AddCloseLabel(this, titleRow, [this] { form_.topright_Click(); });
     layout->addLayout(titleRow);
     layout->addWidget(line("Line1"));
 

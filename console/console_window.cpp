@@ -15,6 +15,7 @@
 
 #include "app/clickable_label.h"
 #include "app/qt_text.h"
+#include "app/window_chrome.h"
 #include "console/main_console.h"
 
 namespace {
@@ -34,10 +35,7 @@ QString ForDisplay(std::string_view bytes) {
 
 const char* const kStyle = R"(
     QWidget#frmMainConsole { background: #101010; }
-    QLabel { color: #00c000; font-family: "Courier"; }
-    QLabel#mainlabel { font-weight: bold; font-size: 11pt; }
-    QLabel#topright_ { color: #00ff00; font-weight: bold; padding: 0 6px; }
-    QLabel#topright_:hover { color: #000000; background: #00c000; }
+    QLabel#mainlabel { font-size: 11pt; }
     QFrame[frameLabel="true"] { border: 1px solid #006000; background: #001800; }
     QScrollBar:vertical { background: #001800; width: 12px; border: 1px solid #006000; }
     QScrollBar::handle:vertical { background: #006000; min-height: 20px; }
@@ -184,15 +182,13 @@ void ConsoleTextBox::focusOutEvent(QFocusEvent* event) {
 }
 
 QLabel* ConsoleWindow::AddLabel(const char* name, const QString& text) {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(name);
-    return label;
+    return AddNamedLabel(this, name, text);
 }
 
 ConsoleWindow::ConsoleWindow() {
     setObjectName("frmMainConsole");
     setWindowTitle("Zindrel");
-    setStyleSheet(kStyle);
+    setStyleSheet(ChromeStyle() + kStyle);
     resize(860, 600);
 
     auto* outer = new QVBoxLayout(this);
@@ -202,27 +198,14 @@ ConsoleWindow::ConsoleWindow() {
     // Title bar: icon, title and the close control.
     auto* titleRow = new QHBoxLayout;
     auto* icon = AddLabel("ZDLicon");
-    QPixmap iconPicture(22, 22);
-    iconPicture.fill(Qt::black);
-    {
-        QPainter painter(&iconPicture);
-        painter.setPen(QColor(0, 192, 0));
-        painter.drawRect(0, 0, 21, 21);
-        painter.setFont(QFont("Courier", 12, QFont::Bold));
-        painter.drawText(iconPicture.rect(), Qt::AlignCenter, "Z");
-    }
-    icon->setPixmap(iconPicture);
+    icon->setPixmap(ZdlIcon());
     titleRow->addWidget(icon);
     titleRow->addWidget(AddLabel("topleft", "::"));
-    titleRow->addWidget(AddLabel("mainlabel"), 1, Qt::AlignCenter);
+    AddTitleLabel(this, titleRow, {});
     titleRow->addWidget(AddLabel("topright", "::"));
-    auto* close = new ClickableLabel("X", this);
-    close->setObjectName("topright_");
-    close->setCursor(Qt::PointingHandCursor);
-    connect(close, &ClickableLabel::clicked, this, [this] {
+    AddCloseLabel(this, titleRow, [this] {
         if (console_ != nullptr) console_->topright_Click();
     });
-    titleRow->addWidget(close);
     outer->addLayout(titleRow);
 
     auto addLine = [this](const char* name, QFrame::Shape shape) {

@@ -1,7 +1,6 @@
 // Loading and saving the player's own file system.
 #include <stdexcept>
 
-#include "app/atomic_file.h"
 #include "app/file_routines.h"
 #include "app/game.h"
 

@@ -7,18 +7,14 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "app/clickable_label.h"
 #include "app/qt_text.h"
+#include "app/window_chrome.h"
 #include "tools/mail_form.h"
 
 namespace {
 
 const char* const kStyle = R"(
     QDialog#frmMail { background: #101010; border: 1px solid #00c000; }
-    QLabel { color: #00c000; font-family: "Courier"; }
-    QLabel#mainlabel { font-weight: bold; }
-    QLabel#topright_ { color: #00ff00; font-weight: bold; padding: 0 6px; }
-    QLabel#topright_:hover { color: #000000; background: #00c000; }
     QPlainTextEdit {
         color: #00c000; background: #000000; border: 1px solid #006000;
         selection-color: #000000; selection-background-color: #00c000;
@@ -42,19 +38,13 @@ MailWindow::MailWindow(MailForm& form) : form_(form) {
     setObjectName("frmMail");
     setWindowTitle("Mail Reader v1.0");
     setModal(true);
-    setStyleSheet(kStyle);
+    setStyleSheet(kStyle + ChromeStyle());
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 8);
     auto* titleRow = new QHBoxLayout;
-    auto* title = new QLabel("=[ Lookout Mail ]=", this);
-    title->setObjectName("mainlabel");
-    titleRow->addWidget(title, 1, Qt::AlignCenter);
-    auto* close = new ClickableLabel("X", this);
-    close->setObjectName("topright_");
-    close->setCursor(Qt::PointingHandCursor);
-    connect(close, &ClickableLabel::clicked, this, [this] { form_.Close(); });
-    titleRow->addWidget(close);
+    AddTitleLabel(this, titleRow, "=[ Lookout Mail ]=");
+    AddCloseLabel(this, titleRow, [this] { form_.Close(); });
     layout->addLayout(titleRow);
 
     auto* mail = new QPlainTextEdit(this);

@@ -7,8 +7,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "app/clickable_label.h"
 #include "app/qt_text.h"
+#include "app/window_chrome.h"
 #include "tools/message_form.h"
 
 namespace {
@@ -32,24 +32,13 @@ MessageWindow::MessageWindow(MessageForm& form) : form_(form) {
     setObjectName("frmMessage");
     setWindowTitle("Zindrel Message");
     setModal(true);
-    setStyleSheet(R"(
-        QDialog#frmMessage { background: #101010; border: 1px solid #00c000; }
-        QLabel { color: #00c000; font-family: "Courier"; }
-        QLabel#mainlabel { font-weight: bold; }
-        QLabel#topright_ { color: #00ff00; font-weight: bold; padding: 0 6px; }
-        QLabel#topright_:hover { color: #000000; background: #00c000; }
-    )");
+    setStyleSheet("QDialog#frmMessage { background: #101010; border: 1px solid #00c000; }" +
+                  ChromeStyle());
 
     auto* layout = new QVBoxLayout(this);
     auto* titleRow = new QHBoxLayout;
-    auto* title = new QLabel("=[ Echo ]=", this);
-    title->setObjectName("mainlabel");
-    titleRow->addWidget(title, 1, Qt::AlignCenter);
-    auto* close = new ClickableLabel("X", this);
-    close->setObjectName("topright_");
-    close->setCursor(Qt::PointingHandCursor);
-    connect(close, &ClickableLabel::clicked, this, [this] { form_.Close(); });
-    titleRow->addWidget(close);
+    AddTitleLabel(this, titleRow, "=[ Echo ]=");
+    AddCloseLabel(this, titleRow, [this] { form_.Close(); });
     layout->addLayout(titleRow);
 
     auto* body = new QHBoxLayout;

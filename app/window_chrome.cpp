@@ -1,0 +1,50 @@
+// The shared look of the game's windows.
+#include "window_chrome.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+
+#include "app/clickable_label.h"
+
+QString ChromeStyle() {
+    return R"(
+        QLabel { color: #00c000; font-family: "Courier"; }
+        QLabel#mainlabel { font-weight: bold; }
+        QLabel#topright_ { color: #00ff00; font-weight: bold; padding: 0 6px; }
+        QLabel#topright_:hover { color: #000000; background: #00c000; }
+    )";
+}
+
+QPixmap ZdlIcon() {
+    QPixmap icon(22, 22);
+    icon.fill(Qt::black);
+    QPainter painter(&icon);
+    painter.setPen(QColor(0, 192, 0));
+    painter.drawRect(0, 0, 21, 21);
+    painter.setFont(QFont("Courier", 12, QFont::Bold));
+    painter.drawText(icon.rect(), Qt::AlignCenter, "Z");
+    return icon;
+}
+
+QLabel* AddNamedLabel(QWidget* parent, const char* name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QLabel* AddTitleLabel(QWidget* parent, QBoxLayout* row, const QString& title) {
+    QLabel* label = AddNamedLabel(parent, "mainlabel", title);
+    row->addWidget(label, 1, Qt::AlignCenter);
+    return label;
+}
+
+ClickableLabel* AddCloseLabel(QWidget* parent, QBoxLayout* row, std::function<void()> onClick) {
+    auto* close = new ClickableLabel("X", parent);
+    close->setObjectName("topright_");
+    close->setCursor(Qt::PointingHandCursor);
+    QObject::connect(close, &ClickableLabel::clicked, parent, std::move(onClick));
+    row->addWidget(close);
+    return close;
+}

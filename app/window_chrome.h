@@ -1,0 +1,27 @@
+// What every window of the game shares on screen: the green look, the "Z" icon, named labels
+// and the "X" label that closes a window.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class ClickableLabel;
+class QBoxLayout;
+class QLabel;
+class QPixmap;
+class QWidget;
+
+// The style rules of the labels every window has: plain labels, the title and the close label.
+QString ChromeStyle();
+
+// The small "Z" icon of the title bars.
+QPixmap ZdlIcon();
+
+// A label carrying the given object name.
+QLabel* AddNamedLabel(QWidget* parent, const char* name, const QString& text = {});
+
+// The title label "mainlabel", centred in the row.
+QLabel* AddTitleLabel(QWidget* parent, QBoxLayout* row, const QString& title);
+
+// The close label "topright_" at the end of the row.
+ClickableLabel* AddCloseLabel(QWidget* parent, QBoxLayout* row, std::function<void()> onClick);
