@@ -1,0 +1,158 @@
+// The editor's side of the mission file format.
+#include "mission_fields.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include "app/file_routines.h"
+
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+
+std::string Upper(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The check box value: a whole number, blanks around it allowed; a fraction rounds half to even.
+std::optional<int> WholeNumber(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return std::nullopt;
+    const std::string value = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    if (value.find_first_not_of("+-0123456789.") != std::string::npos) return std::nullopt;
+    char* end = nullptr;
+    const double number = std::strtod(value.c_str(), &end);
+    if (end == value.c_str() || *end != '\0') return std::nullopt;
+    return static_cast<int>(std::nearbyint(number));
+}
+
+// Lines of a field, joined as the text box shows them.
+struct FieldText {
+    std::vector<std::string> lines;
+    std::string Joined() const {
+        std::string text;
+        for (std::size_t i = 0; i < lines.size(); ++i) text += (i ? kCrLf : "") + lines[i];
+        return text;
+    }
+};
+
+template <typename Handler>
+void ReadSection(LineReader& reader, Handler handle) {
+    while (!reader.AtEnd()) {
+        const std::string line = ReadLine(reader);
+        if (line.compare(0, 4, "*END") == 0) return;
+        handle(line);
+    }
+}
+
+}  // namespace
+
+const char* const kFolderStructureTemplate =
+    "--autoexec.bat\r\n--command.com\r\n--config.sys\r\n--io.sys\r\n--msdos.sys\r\n+Windows\r\n"
+    "--Win.com\r\n--System.ini\r\n+HackingToolz\r\n--PortScannerW32.exe\r\n+TelnetLogs\r\n"
+    "--{own_ip}\r\n--{random_ip}\r\n--{random_ip}\r\n--{random_ip}\r\n+Pictures\r\n--Naked.jpg";
+
+MissionFields NewMissionFields() {
+    MissionFields fields;
+    fields.filesystem = kFolderStructureTemplate;
+    return fields;
+}
+
+std::optional<MissionFields> LoadMissionFields(const std::filesystem::path& file) {
+    try {
+        LineReader reader = LineReader::Open(file);
+        MissionFields fields;
+        FieldText email, stealfiles, killfiles, filesystem, telnet;
+        while (!reader.AtEnd()) {
+            const std::string line = ReadLine(reader);
+            if (line.starts_with(";") || !line.starts_with("*")) continue;
+            const std::string header = Upper(line);
+            if (header == "*EMAIL") {
+                int counted = 0;
+                ReadSection(reader, [&](const std::string& body) {
+                    if (body.starts_with(";")) return;
+                    ++counted;
+                    if (counted == 1)
+                        fields.title = body;
+                    else if (counted == 2)
+                        fields.from = body;
+                    else
+                        email.lines.push_back(body);
+                });
+            } else if (header == "*TELNET_LOGIN_SCREEN") {
+                ReadSection(reader, [&](const std::string& body) {
+                    if (!body.starts_with(";")) telnet.lines.push_back(body);
+                });
+            } else if (header == "*INFECT_WITH_VIRUS") {
+                const std::optional<int> value = WholeNumber(ReadLine(reader));
+                if (!value) return std::nullopt;
+                fields.virus = *value != 0;
+            } else if (header == "*STEAL_FILE" || header == "*DESTROY_FILE") {
+                const bool steal = header == "*STEAL_FILE";
+                // A ";" line is a file name here like any other.
+                ReadSection(reader, [&](const std::string& body) {
+                    if (body == "0") return;
+                    (steal ? fields.steal : fields.del) = true;
+                    (steal ? stealfiles : killfiles).lines.push_back(body);
+                });
+            } else if (header == "*FOLDER_STUCTURE") {
+                ReadSection(reader, [&](const std::string& body) {
+                    if (!body.starts_with(";")) filesystem.lines.push_back(body);
+                });
+            }
+        }
+        fields.email = email.Joined();
+        fields.stealfiles = stealfiles.Joined();
+        fields.killfiles = killfiles.Joined();
+        fields.filesystem = filesystem.Joined();
+        fields.telnet = telnet.Joined();
+        return fields;
+    } catch (const FileReadError&) {
+        return std::nullopt;
+    }
+}
+
+std::string MissionFileText(const MissionFields& fields, const std::string& fileName) {
+    std::string text;
+    auto line = [&text](const std::string& content) { text += content + kCrLf; };
+    line(fileName);
+    line("*EMAIL");
+    line(fields.title);
+    line(fields.from);
+    line(fields.email);
+    line("*END");
+    line("*INFECT_WITH_VIRUS");
+    line(fields.virus ? " 1 " : " 0 ");
+    line("*END");
+    line("*STEAL_FILE");
+    if (fields.steal) line(fields.stealfiles);
+    line("*END");
+    line("*DESTROY_FILE");
+    if (fields.del) line(fields.killfiles);
+    line("*END");
+    line("*FOLDER_STUCTURE");
+    line(fields.filesystem);
+    line("*END");
+    line("*TELNET_LOGIN_SCREEN");
+    line(fields.telnet);
+    line("*END");
+    return text;
+}
+
+bool SaveMissionFields(const std::filesystem::path& file, const MissionFields& fields) {
+    return WriteFileAtomically(file, MissionFileText(fields, file.filename().string()));
+}
+
+std::optional<std::string> LoadInstructions(const std::filesystem::path& file) {
+    try {
+        LineReader reader = LineReader::Open(file);
+        std::string text;
+        while (!reader.AtEnd()) text += ReadLine(reader) + kCrLf;
+        return text;
+    } catch (const FileReadError&) {
+        return std::nullopt;
+    }
+}

@@ -1,0 +1,50 @@
+// The mission editor's fields, and reading and writing them as a mission file.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+// The editor's fields. Multi-line texts hold CR LF between their lines and no line end after
+// the last one, so a mission read and written again keeps its bytes.
+struct MissionFields {
+    std::string title;
+    std::string from;
+    std::string email;
+    bool virus = false;
+    bool steal = false;
+    std::string stealfiles;
+    bool del = false;  // the "delete" check box: kill files on the host
+    std::string killfiles;
+    std::string filesystem;
+    std::string telnet;
+};
+
+// A new mission: empty but for the folder-structure template.
+MissionFields NewMissionFields();
+extern const char* const kFolderStructureTemplate;
+
+// The placeholders of the "Insert field" list, in its order.
+inline constexpr const char* kPlaceholderFields[] = {
+    "{hacker}", "{attack_ip}", "{attack_port}", "{own_ip}", "{random_login}", "{random_password}"};
+
+// Reads a mission file into the fields; nothing when it cannot be read or its virus value is
+// no whole number.
+std::optional<MissionFields> LoadMissionFields(const std::filesystem::path& file);
+
+// The mission file's text: the file's own name, then the sections in their fixed order.
+std::string MissionFileText(const MissionFields& fields, const std::string& fileName);
+
+// Writes the mission through a temporary file, so a failed save leaves the old one whole.
+bool SaveMissionFields(const std::filesystem::path& file, const MissionFields& fields);
+
+// The instruction file's text, each line followed by CR LF; nothing when it cannot be read.
+std::optional<std::string> LoadInstructions(const std::filesystem::path& file);
+
+inline constexpr const char* kInstructionsFailed =
+    "Error reading the instruction file. I am sorry, but I don't feel like trying again. Leave me "
+    "alone.";
+inline constexpr const char* kNoInstructions = "*sigh* nothing here.. move along!! :@";
+inline constexpr const char* kMissionSaved = "Mission saved";
+inline constexpr const char* kReadFailed = "Error reading mission file";
+inline constexpr const char* kWriteFailed = "Error writing mission file";

@@ -1,0 +1,102 @@
+// Listing and creating packs and numbering new missions.
+#include "pack_manager.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "app/file_routines.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Upper(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+bool EndsInZdl(const std::string& name) {
+    return name.size() >= 4 && Upper(name.substr(name.size() - 4)) == ".ZDL";
+}
+
+bool IsHidden(const std::string& name) {
+    return name.empty() || name[0] == '.';
+}
+
+void SortByName(std::vector<std::string>& names) {
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return Upper(a) < Upper(b); });
+}
+
+}  // namespace
+
+bool IsPlainFolderName(const std::string& name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    if (name.find_first_of("/\\:*?\"<>|") != std::string::npos) return false;
+    // Names the old desktop systems reserve for devices, with or without an extension.
+    const std::string stem = Upper(name.substr(0, name.find('.')));
+    static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL"};
+    for (const char* device : kDevices)
+        if (stem == device) return false;
+    if ((stem.starts_with("COM") || stem.starts_with("LPT")) && stem.size() == 4 &&
+        stem[3] >= '1' && stem[3] <= '9')
+        return false;
+    return true;
+}
+
+std::vector<std::string> PackManager::RefreshPackList() const {
+    std::vector<std::string> packs;
+    std::error_code error;
+    for (fs::directory_iterator it(programFolder_, error), end; !error && it != end;
+         it.increment(error)) {
+        std::error_code typeError;
+        const std::string name = it->path().filename().string();
+        if (!IsHidden(name) && it->is_directory(typeError)) packs.push_back(name);
+    }
+    SortByName(packs);
+    return packs;
+}
+
+std::vector<std::string> PackManager::MissionsOf(const std::string& pack) const {
+    std::vector<std::string> missions;
+    std::error_code error;
+    for (fs::directory_iterator it(programFolder_ / pack, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (EndsInZdl(name) && FileExists(it->path())) missions.push_back(name);
+    }
+    SortByName(missions);
+    return missions;
+}
+
+std::int16_t PackManager::CountMissions(const std::string& pack) const {
+    std::int16_t count = 0;
+    std::error_code error;
+    for (fs::directory_iterator it(programFolder_ / pack, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (EndsInZdl(name) && !IsHidden(name)) ++count;
+    }
+    return count;
+}
+
+std::string PackManager::CreatePack(const std::string& name) const {
+    if (name.empty()) return kNoPackName;
+    std::error_code error;
+    if (!IsPlainFolderName(name) || !fs::create_directory(programFolder_ / name, error) || error)
+        return kCreationFailed;
+    return kPackCreated;
+}
+
+PackManager::Choice PackManager::AddMission(const std::string& pack) const {
+    if (pack.empty()) return {std::nullopt, kChoosePack};
+    // The next number is the count plus one, not the first free number.
+    const std::string file = "m" + std::to_string(CountMissions(pack) + 1) + ".zdl";
+    return {programFolder_ / pack / file, ""};
+}
+
+PackManager::Choice PackManager::EditMission(const std::string& pack,
+                                             const std::string& mission) const {
+    if (mission.empty()) return {std::nullopt, kChooseMission};
+    return {programFolder_ / pack / mission, ""};
+}

@@ -1,0 +1,162 @@
+// Quenbry's core without a window: packs and their numbering, and the mission file it writes
+// and reads back.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "creator/mission_fields.h"
+#include "creator/pack_manager.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class CreatorFolder : public testing::Test {
+protected:
+    CreatorFolder() {
+        static int counter = 0;
+        folder = fs::temp_directory_path() /
+                 ("quenbry-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        fs::remove_all(folder);
+        fs::create_directories(folder / "programs");
+    }
+    ~CreatorFolder() override {
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+    }
+    void Write(const fs::path& relative, const std::string& bytes) {
+        fs::create_directories((program() / relative).parent_path());
+        std::ofstream(program() / relative, std::ios::binary) << bytes;
+    }
+    std::string Read(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), {});
+    }
+    fs::path program() const { return folder / "programs"; }
+
+    fs::path folder;
+};
+
+std::string Fixture(const std::string& name) {
+    std::ifstream in(fs::path(ZINDREL_FIXTURES) / "quenbry_pack" / name, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+TEST(MissionFileWriting, ANewMissionSavedWithoutEditsHasTheTemplateAndEmptySections) {
+    EXPECT_EQ(MissionFileText(NewMissionFields(), "m1.zdl"),
+              "m1.zdl\r\n*EMAIL\r\n\r\n\r\n\r\n*END\r\n*INFECT_WITH_VIRUS\r\n 0 \r\n*END\r\n"
+              "*STEAL_FILE\r\n*END\r\n*DESTROY_FILE\r\n*END\r\n*FOLDER_STUCTURE\r\n"
+              "--autoexec.bat\r\n--command.com\r\n--config.sys\r\n--io.sys\r\n--msdos.sys\r\n"
+              "+Windows\r\n--Win.com\r\n--System.ini\r\n+HackingToolz\r\n--PortScannerW32.exe\r\n"
+              "+TelnetLogs\r\n--{own_ip}\r\n--{random_ip}\r\n--{random_ip}\r\n--{random_ip}\r\n"
+              "+Pictures\r\n--Naked.jpg\r\n*END\r\n*TELNET_LOGIN_SCREEN\r\n\r\n*END\r\n");
+    EXPECT_EQ(MissionFileText(NewMissionFields(), "m1.zdl"), Fixture("m1.zdl"));
+}
+
+TEST(MissionFileWriting, AnUntickedListKeepsItsTextInTheEditorButSavesAnEmptySection) {
+    MissionFields fields = NewMissionFields();
+    fields.stealfiles = "plans.doc";
+    fields.virus = true;
+    const std::string text = MissionFileText(fields, "m2.zdl");
+    EXPECT_NE(text.find("*INFECT_WITH_VIRUS\r\n 1 \r\n*END\r\n*STEAL_FILE\r\n*END\r\n"),
+              std::string::npos);
+    EXPECT_EQ(fields.stealfiles, "plans.doc");
+}
+
+TEST_F(CreatorFolder, ReadingFollowsTheSectionRules) {
+    Write("Pack/m1.zdl",
+          "m1.zdl\r\n*email\r\n;note\r\nJob\r\nvesk\r\nline one\r\n*end is mail text\r\n*END\r\n"
+          "*INFECT_WITH_VIRUS\r\n 1 \r\n*END\r\n"
+          "*STEAL_FILE\r\n0\r\n*END\r\n"
+          "*DESTROY_FILE\r\n;odd.name\r\n0\r\nlog.txt\r\n*END\r\n"
+          "*FOLDER_STUCTURE\r\n;comment\r\n+Logs\r\n*END\r\n");
+    const std::optional<MissionFields> fields = LoadMissionFields(program() / "Pack/m1.zdl");
+    ASSERT_TRUE(fields);
+    EXPECT_EQ(fields->title, "Job");
+    EXPECT_EQ(fields->from, "vesk");
+    EXPECT_EQ(fields->email, "line one\r\n*end is mail text");
+    EXPECT_TRUE(fields->virus);
+    EXPECT_FALSE(fields->steal);  // only "0": no such objective
+    EXPECT_EQ(fields->stealfiles, "");
+    EXPECT_TRUE(fields->del);
+    EXPECT_EQ(fields->killfiles, ";odd.name\r\nlog.txt");
+    EXPECT_EQ(fields->filesystem, "+Logs");
+    EXPECT_EQ(fields->telnet, "");
+}
+
+TEST_F(CreatorFolder, UnreadableMissionsAreRefused) {
+    Write("Pack/m1.zdl", "m1.zdl\r\n*INFECT_WITH_VIRUS\r\nTrue\r\n*END\r\n");  // numbers only
+    Write("Pack/m2.zdl", "m2.zdl\r\n*EMAIL\r");
+    EXPECT_FALSE(LoadMissionFields(program() / "Pack/m1.zdl"));
+    EXPECT_FALSE(LoadMissionFields(program() / "Pack/m2.zdl"));
+    EXPECT_FALSE(LoadMissionFields(program() / "Pack/m9.zdl"));
+}
+
+TEST_F(CreatorFolder, WhatQuenbryWroteReadsBackToTheSameBytes) {
+    for (const char* name : {"m1.zdl", "m2.zdl", "m3.zdl"}) {
+        SCOPED_TRACE(name);
+        const std::string original = Fixture(name);
+        ASSERT_FALSE(original.empty());
+        Write(fs::path("Pack") / name, original);
+        const std::optional<MissionFields> loaded = LoadMissionFields(program() / "Pack" / name);
+        ASSERT_TRUE(loaded);
+        ASSERT_TRUE(SaveMissionFields(program() / "Pack" / name, *loaded));
+        EXPECT_EQ(Read(program() / "Pack" / name), original);
+    }
+}
+
+TEST_F(CreatorFolder, AFailedSaveLeavesTheOldFileWhole) {
+    Write("Pack/m1.zdl", Fixture("m2.zdl"));
+    fs::create_directories(program() / "Pack/m1.zdl.tmp");
+    EXPECT_FALSE(SaveMissionFields(program() / "Pack/m1.zdl", NewMissionFields()));
+    EXPECT_EQ(Read(program() / "Pack/m1.zdl"), Fixture("m2.zdl"));
+}
+
+TEST_F(CreatorFolder, MissionsAreNumberedByCountPlusOne) {
+    PackManager packs(program());
+    fs::create_directories(program() / "Empty");
+    EXPECT_EQ(packs.AddMission("Empty").file, program() / "Empty/m1.zdl");
+
+    for (const char* name : {"m1.zdl", "m2.zdl", "m4.zdl", "notes.txt", "m5.zdl.bak"})
+        Write(fs::path("Gap") / name, "");
+    EXPECT_EQ(packs.MissionsOf("Gap"), (std::vector<std::string>{"m1.zdl", "m2.zdl", "m4.zdl"}));
+    EXPECT_EQ(packs.CountMissions("Gap"), 3);
+    // The gap is not filled: the next number is m4, which exists and would be overwritten.
+    EXPECT_EQ(packs.AddMission("Gap").file, program() / "Gap/m4.zdl");
+
+    fs::create_directories(program() / "Gap/old.zdl");  // a folder named like a mission counts
+    EXPECT_EQ(packs.CountMissions("Gap"), 4);
+    EXPECT_EQ(packs.MissionsOf("Gap").size(), 3u);
+
+    EXPECT_EQ(packs.AddMission("").message, PackManager::kChoosePack);
+    EXPECT_EQ(packs.EditMission("Gap", "").message, PackManager::kChooseMission);
+    EXPECT_EQ(packs.EditMission("Gap", "m2.zdl").file, program() / "Gap/m2.zdl");
+}
+
+TEST_F(CreatorFolder, NewPacksAreFoldersBesideTheProgramAndNowhereElse) {
+    PackManager packs(program());
+    Write("Existing/m1.zdl", "");
+    Write("loose.zdl", "");
+    EXPECT_EQ(packs.CreatePack(""), PackManager::kNoPackName);
+    EXPECT_EQ(packs.CreatePack("Heist"), PackManager::kPackCreated);
+    EXPECT_EQ(packs.RefreshPackList(), (std::vector<std::string>{"Existing", "Heist"}));
+
+    for (const char* bad : {"Existing", "..", ".", "../outside", "a/b", "a\\b", "C:", "con",
+                            "LPT1", "nul.txt"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_EQ(packs.CreatePack(bad), PackManager::kCreationFailed);
+    }
+    EXPECT_FALSE(fs::exists(folder / "outside"));
+    EXPECT_EQ(packs.RefreshPackList().size(), 2u);
+}
+
+TEST_F(CreatorFolder, InstructionsAreShownLineByLine) {
+    Write("Quenbry.zdl", "line one\r\nline two");
+    EXPECT_EQ(LoadInstructions(program() / "Quenbry.zdl"), "line one\r\nline two\r\n");
+    EXPECT_FALSE(LoadInstructions(program() / "missing.zdl"));
+}
+
+}  // namespace
