@@ -1,0 +1,232 @@
+// The mission editor's widgets: loading a mission into them and saving them as a mission file.
+#include "mission_edit_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/file_routines.h"
+#include "app/qt_text.h"
+#include "creator/pack_manager.h"
+
+namespace {
+
+// The fields keep CR LF between lines; a text box knows only '\n'.
+QString ForTextBox(const std::string& bytes) {
+    QString text = ToQString(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+std::string FromTextBox(const QPlainTextEdit* box) {
+    QString text = box->toPlainText();
+    text.replace(QChar('\n'), QStringLiteral("\r\n"));
+    return FromQString(text);
+}
+
+// Every box shows its lines in the game's fixed pitch: mails, folder lines and login screens
+// are laid out by column, and wrapping would lie about where a line ends.
+QPlainTextEdit* TextBox(const char* name, QWidget* parent) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(name);
+    box->setTabChangesFocus(true);
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    box->setFont(font);
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    return box;
+}
+
+QLabel* Hint(const QString& text, QWidget* parent) {
+    auto* hint = new QLabel(text, parent);
+    hint->setWordWrap(true);
+    hint->setForegroundRole(QPalette::PlaceholderText);
+    return hint;
+}
+
+}  // namespace
+
+void ShowQuenbryMessage(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, ToQString(PackManager::kTitle), text);
+}
+
+std::unique_ptr<MissionEditWindow> MissionEditWindow::Create(
+    const std::filesystem::path& file, const std::filesystem::path& programFolder, QWidget* parent,
+    MessageFunction showMessage) {
+    const MessageFunction report = showMessage ? showMessage : [parent](const QString& text) {
+        ShowQuenbryMessage(parent, text);
+    };
+
+    std::string instructions;
+    if (std::optional<std::string> loaded = LoadInstructions(programFolder / "Quenbry.zdl")) {
+        instructions = *loaded;
+    } else {
+        report(ToQString(kInstructionsFailed));
+        instructions = kNoInstructions;
+    }
+
+    MissionFields fields = NewMissionFields();
+    if (FileExists(file)) {
+        std::optional<MissionFields> loaded = LoadMissionFields(file);
+        if (!loaded) {
+            report(ToQString(kReadFailed));
+            return nullptr;
+        }
+        fields = *loaded;
+    }
+    return std::unique_ptr<MissionEditWindow>(
+        new MissionEditWindow(file, fields, instructions, parent, std::move(showMessage)));
+}
+
+bool MissionEditWindow::Open(const std::filesystem::path& file,
+                             const std::filesystem::path& programFolder, QWidget* parent,
+                             MessageFunction showMessage) {
+    std::unique_ptr<MissionEditWindow> window =
+        Create(file, programFolder, parent, std::move(showMessage));
+    if (!window) return false;
+    window->exec();
+    return true;
+}
+
+MissionEditWindow::MissionEditWindow(std::filesystem::path file, const MissionFields& fields,
+                                     const std::string& instructions, QWidget* parent,
+                                     MessageFunction showMessage)
+    : QDialog(parent), file_(std::move(file)), showMessage_(std::move(showMessage)) {
+    if (!showMessage_)
+        showMessage_ = [this](const QString& text) { ShowQuenbryMessage(this, text); };
+    setObjectName("frmMissionEdit");
+    setWindowTitle("Quenbry v1.1 - " + ToQString(file_.string()));
+    setModal(true);
+    resize(720, 540);
+
+    auto* layout = new QVBoxLayout(this);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName("SSTab1");
+    layout->addWidget(tabs_, 1);
+
+    instructions_ = TextBox("instructions", this);
+    instructions_->setReadOnly(true);
+    instructions_->setPlainText(ForTextBox(instructions));
+    tabs_->addTab(instructions_, "Instructions");
+
+    auto* mailPage = new QWidget(this);
+    auto* mailLayout = new QGridLayout(mailPage);
+    auto addRow = [mailPage, mailLayout](int row, const char* caption, QWidget* field,
+                                         Qt::Alignment alignment = Qt::AlignVCenter) {
+        auto* label = new QLabel(caption, mailPage);
+        label->setBuddy(field);
+        mailLayout->addWidget(label, row, 0, Qt::AlignLeft | alignment);
+        mailLayout->addWidget(field, row, 1);
+    };
+    title_ = new QLineEdit(ToQString(fields.title), mailPage);
+    title_->setObjectName("title");
+    addRow(0, "Title", title_);
+    from_ = new QLineEdit(ToQString(fields.from), mailPage);
+    from_->setObjectName("from");
+    addRow(1, "From", from_);
+    email_ = TextBox("email", mailPage);
+    email_->setPlainText(ForTextBox(fields.email));
+    addRow(2, "Message", email_, Qt::AlignTop);
+    mailLayout->setRowStretch(2, 1);
+    fieldList_ = new QComboBox(mailPage);
+    fieldList_->setObjectName("Fields");
+    for (const char* placeholder : kPlaceholderFields) fieldList_->addItem(placeholder);
+    // The list is a row of actions, not a setting: it shows no choice between insertions.
+    fieldList_->setPlaceholderText("(choose a field to append to the message)");
+    fieldList_->setCurrentIndex(-1);
+    connect(fieldList_, &QComboBox::activated, this,
+            [this](int index) { InsertField(fieldList_->itemText(index)); });
+    addRow(3, "Insert field", fieldList_);
+    tabs_->addTab(mailPage, "Email");
+
+    auto* objectivesPage = new QWidget(this);
+    auto* objectivesLayout = new QVBoxLayout(objectivesPage);
+    auto checkBox = [objectivesPage](const char* name, const char* caption, bool ticked) {
+        auto* box = new QCheckBox(caption, objectivesPage);
+        box->setObjectName(name);
+        box->setChecked(ticked);
+        return box;
+    };
+    virus_ = checkBox("virus", "Infect remote host with virus?", fields.virus);
+    objectivesLayout->addWidget(virus_);
+    objectivesLayout->addSpacing(6);
+    steal_ = checkBox("steal", "Steal file(s) from the remote host?", fields.steal);
+    objectivesLayout->addWidget(steal_);
+    stealFiles_ = TextBox("stealfiles", objectivesPage);
+    stealFiles_->setPlainText(ForTextBox(fields.stealfiles));
+    objectivesLayout->addWidget(stealFiles_, 1);
+    delete_ = checkBox("delete", "Kill file(s) on the remote host?", fields.del);
+    objectivesLayout->addWidget(delete_);
+    killFiles_ = TextBox("killfiles", objectivesPage);
+    killFiles_->setPlainText(ForTextBox(fields.killfiles));
+    objectivesLayout->addWidget(killFiles_, 1);
+    objectivesLayout->addWidget(Hint(
+        "One file name per line. A list is saved only while its box is ticked.", objectivesPage));
+    tabs_->addTab(objectivesPage, "Objectives");
+
+    fileSystem_ = TextBox("filesystem", this);
+    fileSystem_->setPlainText(ForTextBox(fields.filesystem));
+    tabs_->addTab(fileSystem_, "File System");
+
+    telnet_ = TextBox("telnet", this);
+    telnet_->setPlainText(ForTextBox(fields.telnet));
+    tabs_->addTab(telnet_, "Telnet Login");
+
+    tabs_->setCurrentIndex(0);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto* save = new QPushButton("Save mission", this);
+    save->setObjectName("Command7");
+    save->setAutoDefault(false);
+    connect(save, &QPushButton::clicked, this, [this] { SaveMission(); });
+    buttons->addWidget(save);
+    layout->addLayout(buttons);
+}
+
+MissionFields MissionEditWindow::Fields() const {
+    MissionFields fields;
+    fields.title = FromQString(title_->text());
+    fields.from = FromQString(from_->text());
+    fields.email = FromTextBox(email_);
+    fields.virus = virus_->isChecked();
+    fields.steal = steal_->isChecked();
+    fields.stealfiles = FromTextBox(stealFiles_);
+    fields.del = delete_->isChecked();
+    fields.killfiles = FromTextBox(killFiles_);
+    fields.filesystem = FromTextBox(fileSystem_);
+    fields.telnet = FromTextBox(telnet_);
+    return fields;
+}
+
+bool MissionEditWindow::SaveMission() {
+    // A failed save keeps the editor open, so the author can free the disk and try again
+    // without typing the mission a second time.
+    const bool saved = SaveMissionFields(file_, Fields());
+    showMessage_(ToQString(saved ? kMissionSaved : kWriteFailed));
+    return saved;
+}
+
+void MissionEditWindow::InsertField(const QString& placeholder) {
+    // Always at the very end of the message, wherever the caret was.
+    QTextCursor end(email_->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(placeholder);
+    email_->setTextCursor(end);
+    fieldList_->setCurrentIndex(-1);
+}
+
+void MissionEditWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    activateWindow();
+}

@@ -1,0 +1,46 @@
+// Quenbry's start window frmMissionEditStart: the pack and mission lists, a new pack's name and
+// the three buttons, bound to the core's PackManager.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+
+#include "creator/pack_manager.h"
+
+class QComboBox;
+class QLineEdit;
+
+class PackManagerWindow : public QWidget {
+    Q_OBJECT
+public:
+    using MessageFunction = std::function<void(const QString&)>;
+    using EditorFunction = std::function<void(const std::filesystem::path&)>;
+
+    explicit PackManagerWindow(std::filesystem::path programFolder, QWidget* parent = nullptr);
+
+    // Both default to the real thing: an OK box, and the editor run modally on the file (its
+    // messages go through the same message function).
+    void SetMessageFunction(MessageFunction showMessage) { showMessage_ = std::move(showMessage); }
+    void SetEditorFunction(EditorFunction openEditor) { openEditor_ = std::move(openEditor); }
+
+    void RefreshPackList();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void PackChosen();
+    void CreatePackClicked();
+    void OpenEditorOr(const PackManager::Choice& choice);
+    std::string ChosenPack() const;
+    std::string ChosenMission() const;
+
+    PackManager manager_;
+    MessageFunction showMessage_;
+    EditorFunction openEditor_;
+    QComboBox* packs_ = nullptr;
+    QComboBox* missions_ = nullptr;
+    QLineEdit* newPack_ = nullptr;
+};

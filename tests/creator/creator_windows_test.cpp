@@ -1,0 +1,430 @@
+// Quenbry's two windows carry their controls' names and captions, show a mission's fields and
+// write them back, and never lose the author's text to a failed save.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "creator/mission_edit_window.h"
+#include "creator/mission_fields.h"
+#include "creator/pack_manager.h"
+#include "creator/pack_manager_window.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const fs::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+QString Text(const QWidget* widget) {
+    if (widget == nullptr) return "(missing)";
+    if (auto* box = qobject_cast<const QPlainTextEdit*>(widget)) return box->toPlainText();
+    if (auto* line = qobject_cast<const QLineEdit*>(widget)) return line->text();
+    if (auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
+    return "(no text)";
+}
+
+// A user's choice in a drop-down list: the entry becomes current, then the list reports it.
+void Choose(QComboBox* list, const QString& entry) {
+    const int index = list->findText(entry);
+    ASSERT_GE(index, 0) << entry.toStdString();
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+// A program folder of its own, with an instruction file, removed afterwards.
+class CreatorWindowsTest : public testing::Test {
+protected:
+    CreatorWindowsTest() {
+        const auto* info = testing::UnitTest::GetInstance()->current_test_info();
+        folder = fs::temp_directory_path() /
+                 ("quenbry-windows-" + std::to_string(getpid()) + "-" + info->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder / "Alpha");
+        WriteBytes(folder / "Quenbry.zdl", "QUENBRY HELP\r\n  line two\r\n");
+    }
+    ~CreatorWindowsTest() override { fs::remove_all(folder); }
+
+    std::unique_ptr<MissionEditWindow> Editor(const fs::path& file) {
+        auto editor = MissionEditWindow::Create(file, folder, nullptr, Recorder());
+        if (editor) editor->show();
+        return editor;
+    }
+    MissionEditWindow::MessageFunction Recorder() {
+        return [this](const QString& text) { messages << text; };
+    }
+    template <typename Widget>
+    static Widget* Find(const QWidget* window, const char* name) {
+        auto* found = window->findChild<Widget*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    fs::path folder;
+    QStringList messages;
+};
+
+TEST_F(CreatorWindowsTest, BothWindowsCarryTheirNamesCaptionsAndTabs) {
+    PackManagerWindow manager(folder);
+    EXPECT_EQ(manager.objectName(), "frmMissionEditStart");
+    EXPECT_EQ(manager.windowTitle(), "Quenbry");
+    const std::pair<const char*, const char*> managerCaptions[] = {
+        {"Label1", "MissionPack"},
+        {"Label2", "Mission"},
+        {"newpack", ""},
+        {"Command1", "Create new MissionPack"},
+        {"Command2", "Edit Mission"},
+        {"Command3", "Add Mission"},
+    };
+    for (const auto& [name, caption] : managerCaptions)
+        EXPECT_EQ(Text(Find<QWidget>(&manager, name)), caption);
+    for (const char* list : {"edit", "mission"})
+        if (auto* box = Find<QComboBox>(&manager, list)) {
+            EXPECT_FALSE(box->isEditable()) << list;
+        }
+
+    const fs::path file = folder / "Alpha" / "m1.zdl";
+    auto editor = Editor(file);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->objectName(), "frmMissionEdit");
+    EXPECT_EQ(editor->windowTitle(), QString::fromStdString("Quenbry v1.1 - " + file.string()));
+    const std::pair<const char*, const char*> editorCaptions[] = {
+        {"virus", "Infect remote host with virus?"},
+        {"steal", "Steal file(s) from the remote host?"},
+        {"delete", "Kill file(s) on the remote host?"},
+        {"Command7", "Save mission"},
+    };
+    for (const auto& [name, caption] : editorCaptions)
+        EXPECT_EQ(Text(Find<QWidget>(editor.get(), name)), caption);
+
+    // Each control sits on its own tab.
+    auto* tabs = Find<QTabWidget>(editor.get(), "SSTab1");
+    ASSERT_NE(tabs, nullptr);
+    const std::pair<const char*, std::vector<const char*>> pages[] = {
+        {"Instructions", {"instructions"}},
+        {"Email", {"title", "from", "email", "Fields"}},
+        {"Objectives", {"virus", "steal", "stealfiles", "delete", "killfiles"}},
+        {"File System", {"filesystem"}},
+        {"Telnet Login", {"telnet"}},
+    };
+    ASSERT_EQ(tabs->count(), static_cast<int>(std::size(pages)));
+    for (int i = 0; i < tabs->count(); ++i) {
+        EXPECT_EQ(tabs->tabText(i), pages[i].first);
+        for (const char* name : pages[i].second) {
+            auto* control = Find<QWidget>(editor.get(), name);
+            EXPECT_TRUE(control &&
+                        (control == tabs->widget(i) || tabs->widget(i)->isAncestorOf(control)))
+                << name << " on " << pages[i].first;
+        }
+    }
+
+    // The mail fields name themselves beside their boxes.
+    const std::pair<const char*, const char*> mailLabels[] = {
+        {"title", "Title"}, {"from", "From"}, {"email", "Message"}, {"Fields", "Insert field"}};
+    for (const auto& [name, caption] : mailLabels) {
+        bool labelled = false;
+        for (const QLabel* label : editor->findChildren<QLabel*>())
+            labelled |=
+                label->buddy() == editor->findChild<QWidget*>(name) && label->text() == caption;
+        EXPECT_TRUE(labelled) << name;
+    }
+    auto* fields = Find<QComboBox>(editor.get(), "Fields");
+    ASSERT_EQ(fields->count(), static_cast<int>(std::size(kPlaceholderFields)));
+    for (int i = 0; i < fields->count(); ++i) EXPECT_EQ(fields->itemText(i), kPlaceholderFields[i]);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+}
+
+TEST_F(CreatorWindowsTest, NewMissionShowsTheTemplateAndOpensOnTheInstructions) {
+    auto editor = Editor(folder / "Alpha" / "m1.zdl");
+    ASSERT_NE(editor, nullptr);
+    auto* tabs = Find<QTabWidget>(editor.get(), "SSTab1");
+    EXPECT_EQ(tabs->tabText(tabs->currentIndex()), "Instructions");
+
+    auto* instructions = Find<QPlainTextEdit>(editor.get(), "instructions");
+    EXPECT_TRUE(instructions->isReadOnly());
+    EXPECT_EQ(instructions->toPlainText(), "QUENBRY HELP\n  line two\n");
+    for (const char* name : {"instructions", "email", "filesystem", "telnet"})
+        EXPECT_TRUE(QFontInfo(Find<QWidget>(editor.get(), name)->font()).fixedPitch()) << name;
+
+    const QStringList lines =
+        Find<QPlainTextEdit>(editor.get(), "filesystem")->toPlainText().split('\n');
+    ASSERT_EQ(lines.size(), 17);
+    EXPECT_EQ(lines.first(), "--autoexec.bat");
+    EXPECT_EQ(lines[11], "--{own_ip}");
+    EXPECT_EQ(lines.last(), "--Naked.jpg");
+    for (const char* name : {"title", "from", "email", "stealfiles", "killfiles", "telnet"})
+        EXPECT_EQ(Text(Find<QWidget>(editor.get(), name)), "") << name;
+    for (const char* name : {"virus", "steal", "delete"})
+        EXPECT_FALSE(Find<QCheckBox>(editor.get(), name)->isChecked()) << name;
+    // Nothing is written until the author saves.
+    EXPECT_FALSE(fs::exists(folder / "Alpha" / "m1.zdl"));
+}
+
+TEST_F(CreatorWindowsTest, MissingInstructionsAreReportedAndUnreadableMissionsNeverOpen) {
+    fs::remove(folder / "Quenbry.zdl");
+    auto editor = Editor(folder / "Alpha" / "m1.zdl");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(messages, QStringList{kInstructionsFailed});
+    EXPECT_EQ(Text(Find<QWidget>(editor.get(), "instructions")), kNoInstructions);
+
+    // A virus value that is no number makes the mission unreadable: the editor never runs.
+    messages.clear();
+    const fs::path broken = folder / "Alpha" / "m1.zdl";
+    WriteBytes(broken, "m1.zdl\r\n*INFECT_WITH_VIRUS\r\nmaybe\r\n*END\r\n");
+    EXPECT_EQ(MissionEditWindow::Create(broken, folder, nullptr, Recorder()), nullptr);
+    EXPECT_FALSE(MissionEditWindow::Open(broken, folder, nullptr, Recorder()));
+    EXPECT_EQ(messages,
+              (QStringList{kInstructionsFailed, kReadFailed, kInstructionsFailed, kReadFailed}));
+}
+
+TEST_F(CreatorWindowsTest, InsertFieldAppendsToTheEndOfTheMessageWhereverTheCaretIs) {
+    auto editor = Editor(folder / "Alpha" / "m1.zdl");
+    ASSERT_NE(editor, nullptr);
+    auto* email = Find<QPlainTextEdit>(editor.get(), "email");
+    auto* fields = Find<QComboBox>(editor.get(), "Fields");
+    email->setPlainText("Hello\nthere");
+    email->moveCursor(QTextCursor::Start);
+
+    // The keyboard path: Down from the empty list picks the first entry, "{hacker}".
+    fields->setFocus();
+    QTest::keyClick(fields, Qt::Key_Down);
+    QTest::keyClick(fields, Qt::Key_Down);
+    Choose(fields, "{own_ip}");
+    EXPECT_EQ(email->toPlainText(), "Hello\nthere{hacker}{hacker}{own_ip}");
+    EXPECT_EQ(editor->Fields().email, "Hello\r\nthere{hacker}{hacker}{own_ip}");
+}
+
+TEST_F(CreatorWindowsTest, SaveWritesTheSectionsInOrderAndAnUntickedListStaysInItsBox) {
+    const fs::path file = folder / "Alpha" / "m1.zdl";
+    auto editor = Editor(file);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(Find<QLineEdit>(editor.get(), "title"), "Night shift");
+    QTest::keyClicks(Find<QLineEdit>(editor.get(), "from"), "Vesk");
+    Find<QPlainTextEdit>(editor.get(), "email")->setPlainText("{hacker},\nget the plans.");
+    Find<QCheckBox>(editor.get(), "virus")->click();
+    Find<QCheckBox>(editor.get(), "steal")->click();
+    Find<QPlainTextEdit>(editor.get(), "stealfiles")->setPlainText("plans.doc\n;odd.txt");
+    // Text under an unticked box is not an objective.
+    Find<QPlainTextEdit>(editor.get(), "killfiles")->setPlainText("old.log");
+    Find<QPlainTextEdit>(editor.get(), "filesystem")->setPlainText("+Vault\n--plans.doc");
+    Find<QPlainTextEdit>(editor.get(), "telnet")->setPlainText("ACME\n\n");
+
+    auto* save = Find<QPushButton>(editor.get(), "Command7");
+    QTest::mouseClick(save, Qt::LeftButton);
+    EXPECT_EQ(messages, QStringList{kMissionSaved});
+    EXPECT_TRUE(editor->isVisible());
+    const std::string head =
+        "m1.zdl\r\n*EMAIL\r\nNight shift\r\nVesk\r\n{hacker},\r\nget the plans.\r\n*END\r\n"
+        "*INFECT_WITH_VIRUS\r\n 1 \r\n*END\r\n";
+    const std::string tail =
+        "*DESTROY_FILE\r\n*END\r\n*FOLDER_STUCTURE\r\n+Vault\r\n--plans.doc\r\n*END\r\n"
+        "*TELNET_LOGIN_SCREEN\r\nACME\r\n\r\n\r\n*END\r\n";
+    EXPECT_EQ(ReadBytes(file), head + "*STEAL_FILE\r\nplans.doc\r\n;odd.txt\r\n*END\r\n" + tail);
+
+    // Saving again, with the steal box unticked: the section empties, the box keeps its text.
+    Find<QCheckBox>(editor.get(), "steal")->click();
+    QTest::mouseClick(save, Qt::LeftButton);
+    EXPECT_EQ(messages, (QStringList{kMissionSaved, kMissionSaved}));
+    EXPECT_EQ(ReadBytes(file), head + "*STEAL_FILE\r\n*END\r\n" + tail);
+    EXPECT_EQ(Text(Find<QWidget>(editor.get(), "stealfiles")), "plans.doc\n;odd.txt");
+}
+
+TEST_F(CreatorWindowsTest, ALoadedMissionFillsTheBoxesAndSavesBackByteForByte) {
+    // Code-page characters above 0x7F (e acute, the euro sign) cross the Qt boundary both ways.
+    MissionFields fields;
+    fields.title = "Caf\xE9 job";
+    fields.from = "Vesk";
+    fields.email = "Pay: 50 \x80\r\n\r\n-- v";
+    fields.virus = true;
+    fields.del = true;
+    fields.killfiles = "a.txt\r\nb.txt";
+    fields.filesystem = "+Logs\r\n--{own_ip}";
+    fields.telnet = "WELCOME";
+    const fs::path file = folder / "Alpha" / "m2.zdl";
+    const std::string original = MissionFileText(fields, "m2.zdl");
+    WriteBytes(file, original);
+
+    auto editor = Editor(file);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(Text(Find<QWidget>(editor.get(), "title")), QString::fromUtf8("Caf\u00e9 job"));
+    EXPECT_EQ(Text(Find<QWidget>(editor.get(), "email")),
+              QString::fromUtf8("Pay: 50 \u20ac\n\n-- v"));
+    EXPECT_TRUE(Find<QCheckBox>(editor.get(), "virus")->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>(editor.get(), "steal")->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>(editor.get(), "delete")->isChecked());
+    EXPECT_EQ(Text(Find<QWidget>(editor.get(), "killfiles")), "a.txt\nb.txt");
+    EXPECT_EQ(Text(Find<QWidget>(editor.get(), "filesystem")), "+Logs\n--{own_ip}");
+
+    fs::remove(file);
+    EXPECT_TRUE(editor->SaveMission());
+    EXPECT_EQ(ReadBytes(file), original);
+}
+
+TEST_F(CreatorWindowsTest, AFailedSaveKeepsTheEditorOpenWithEverythingTyped) {
+    const fs::path file = folder / "Alpha" / "m1.zdl";
+    WriteBytes(file, MissionFileText(NewMissionFields(), "m1.zdl"));
+    const std::string before = ReadBytes(file);
+    auto editor = Editor(file);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(Find<QLineEdit>(editor.get(), "title"), "Do not lose me");
+    Find<QPlainTextEdit>(editor.get(), "telnet")->setPlainText("hours of\nASCII art");
+
+    // The temporary file the save writes first cannot be created.
+    fs::path blocker = file;
+    blocker += ".tmp";
+    fs::create_directory(blocker);
+    QTest::mouseClick(Find<QPushButton>(editor.get(), "Command7"), Qt::LeftButton);
+    EXPECT_EQ(messages, QStringList{kWriteFailed});
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(Text(Find<QWidget>(editor.get(), "title")), "Do not lose me");
+    EXPECT_EQ(Text(Find<QWidget>(editor.get(), "telnet")), "hours of\nASCII art");
+    EXPECT_EQ(ReadBytes(file), before);
+
+    // Once the way is clear the same click saves it all.
+    fs::remove(blocker);
+    QTest::mouseClick(Find<QPushButton>(editor.get(), "Command7"), Qt::LeftButton);
+    EXPECT_EQ(messages, (QStringList{kWriteFailed, kMissionSaved}));
+    EXPECT_NE(ReadBytes(file).find("Do not lose me\r\n"), std::string::npos);
+    EXPECT_NE(ReadBytes(file).find("hours of\r\nASCII art\r\n*END"), std::string::npos);
+}
+
+TEST_F(CreatorWindowsTest, CreatePackRefreshesTheListBeforeItsMessage) {
+    PackManagerWindow manager(folder);
+    auto* packs = Find<QComboBox>(&manager, "edit");
+    auto* name = Find<QLineEdit>(&manager, "newpack");
+    auto* create = Find<QPushButton>(&manager, "Command1");
+    QStringList listedAtMessage;
+    manager.SetMessageFunction([&](const QString& text) {
+        messages << text;
+        QStringList listed;
+        for (int i = 0; i < packs->count(); ++i) listed << packs->itemText(i);
+        listedAtMessage << listed.join(',');
+    });
+    EXPECT_EQ(packs->count(), 1);
+    EXPECT_EQ(packs->currentIndex(), -1);
+
+    struct Case {
+        const char* name;
+        const char* message;
+        const char* listed;
+    };
+    const Case cases[] = {
+        {"", PackManager::kNoPackName, "Alpha"},
+        {"Beta", PackManager::kPackCreated, "Alpha,Beta"},
+        {"Beta", PackManager::kCreationFailed, "Alpha,Beta"},
+        {"../Outside", PackManager::kCreationFailed, "Alpha,Beta"},
+    };
+    for (const Case& test : cases) {
+        messages.clear();
+        listedAtMessage.clear();
+        name->setText(test.name);
+        QTest::mouseClick(create, Qt::LeftButton);
+        EXPECT_EQ(messages, QStringList{test.message}) << test.name;
+        EXPECT_EQ(listedAtMessage, QStringList{test.listed}) << test.name;
+        EXPECT_EQ(packs->currentIndex(), -1) << test.name;
+        EXPECT_EQ(name->text(), test.name);
+    }
+    EXPECT_TRUE(fs::is_directory(folder / "Beta"));
+    EXPECT_FALSE(fs::exists(folder.parent_path() / "Outside"));
+}
+
+TEST_F(CreatorWindowsTest, TheMissionButtonsAskForAChoiceThenOpenTheRightFile) {
+    for (const char* file : {"m1.zdl", "m2.zdl", "notes.txt"})
+        WriteBytes(folder / "Alpha" / file, "");
+    PackManagerWindow manager(folder);
+    manager.SetMessageFunction(Recorder());
+    std::vector<fs::path> opened;
+    manager.SetEditorFunction([&](const fs::path& file) { opened.push_back(file); });
+    auto* packs = Find<QComboBox>(&manager, "edit");
+    auto* missions = Find<QComboBox>(&manager, "mission");
+    auto* edit = Find<QPushButton>(&manager, "Command2");
+    auto* add = Find<QPushButton>(&manager, "Command3");
+
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::mouseClick(add, Qt::LeftButton);
+    EXPECT_EQ(messages, (QStringList{PackManager::kChooseMission, PackManager::kChoosePack}));
+    EXPECT_TRUE(opened.empty());
+
+    Choose(packs, "Alpha");
+    ASSERT_EQ(missions->count(), 2);
+    EXPECT_EQ(missions->itemText(0), "m1.zdl");
+    EXPECT_EQ(missions->itemText(1), "m2.zdl");
+    EXPECT_EQ(missions->currentIndex(), -1);
+    messages.clear();
+    QTest::mouseClick(edit, Qt::LeftButton);
+    EXPECT_EQ(messages, QStringList{PackManager::kChooseMission});
+
+    Choose(missions, "m2.zdl");
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::mouseClick(add, Qt::LeftButton);
+    EXPECT_EQ(opened,
+              (std::vector<fs::path>{folder / "Alpha" / "m2.zdl", folder / "Alpha" / "m3.zdl"}));
+
+    // A new pack in the list leaves no pack chosen, so no stale mission can be opened.
+    Find<QLineEdit>(&manager, "newpack")->setText("Beta");
+    QTest::mouseClick(Find<QPushButton>(&manager, "Command1"), Qt::LeftButton);
+    EXPECT_EQ(missions->count(), 0);
+}
+
+TEST_F(CreatorWindowsTest, AddMissionRunsTheEditorModallyAndLeavesTheListAsItWas) {
+    PackManagerWindow manager(folder);
+    manager.SetMessageFunction(Recorder());
+    manager.show();
+    auto* packs = Find<QComboBox>(&manager, "edit");
+    auto* missions = Find<QComboBox>(&manager, "mission");
+    Choose(packs, "Alpha");
+    ASSERT_EQ(missions->count(), 0);
+
+    // While the editor runs, save the new mission from inside it and close it.
+    QString editorTitle;
+    bool wasModal = false;
+    QTimer::singleShot(0, &manager, [&] {
+        auto* editor = manager.findChild<QDialog*>("frmMissionEdit");
+        ASSERT_NE(editor, nullptr);
+        editorTitle = editor->windowTitle();
+        wasModal = QApplication::activeModalWidget() == editor;
+        QTest::mouseClick(editor->findChild<QPushButton*>("Command7"), Qt::LeftButton);
+        editor->reject();
+    });
+    QTest::mouseClick(Find<QPushButton>(&manager, "Command3"), Qt::LeftButton);
+    const fs::path file = folder / "Alpha" / "m1.zdl";
+    EXPECT_EQ(editorTitle, QString::fromStdString("Quenbry v1.1 - " + file.string()));
+    EXPECT_TRUE(wasModal);
+    EXPECT_EQ(messages, QStringList{kMissionSaved});
+    EXPECT_TRUE(fs::exists(file));
+    EXPECT_EQ(manager.findChild<QDialog*>("frmMissionEdit"), nullptr);
+
+    EXPECT_EQ(missions->count(), 0);
+    Choose(packs, "Alpha");
+    EXPECT_EQ(missions->count(), 1);
+
+    // An unreadable mission reports itself through the same messages and opens nothing.
+    WriteBytes(file, "m1.zdl\r\n*INFECT_WITH_VIRUS\r\nmaybe\r\n");
+    messages.clear();
+    Choose(missions, "m1.zdl");
+    QTest::mouseClick(Find<QPushButton>(&manager, "Command2"), Qt::LeftButton);
+    EXPECT_EQ(messages, QStringList{kReadFailed});
+}
+
+}  // namespace
