@@ -6,7 +6,7 @@ build="$root/build"
 
 bash "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build" -G Ninja
-cmake --build "$build" --target zindrel
+cmake --build "$build" --target zindrel quenbry
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "Zindrel is a desktop game and needs a display (X11 or Wayland)." >&2
