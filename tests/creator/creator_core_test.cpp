@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <random>
 
 #include "creator/mission_fields.h"
 #include "creator/pack_manager.h"
@@ -144,8 +145,8 @@ TEST_F(CreatorFolder, NewPacksAreFoldersBesideTheProgramAndNowhereElse) {
     EXPECT_EQ(packs.CreatePack("Heist"), PackManager::kPackCreated);
     EXPECT_EQ(packs.RefreshPackList(), (std::vector<std::string>{"Existing", "Heist"}));
 
-    for (const char* bad : {"Existing", "..", ".", "../outside", "a/b", "a\\b", "C:", "con",
-                            "LPT1", "nul.txt"}) {
+    for (const char* bad :
+         {"Existing", "..", ".", "../outside", "a/b", "a\\b", "C:", "con", "LPT1", "nul.txt"}) {
         SCOPED_TRACE(bad);
         EXPECT_EQ(packs.CreatePack(bad), PackManager::kCreationFailed);
     }
@@ -157,6 +158,45 @@ TEST_F(CreatorFolder, InstructionsAreShownLineByLine) {
     Write("Quenbry.zdl", "line one\r\nline two");
     EXPECT_EQ(LoadInstructions(program() / "Quenbry.zdl"), "line one\r\nline two\r\n");
     EXPECT_FALSE(LoadInstructions(program() / "missing.zdl"));
+}
+
+// Whatever a broken file held, what the editor reads from it saves and reads back unchanged.
+TEST_F(CreatorFolder, AnythingReadableSurvivesASaveAndAReload) {
+    static const char* const kPieces[] = {"*EMAIL",
+                                          "*END",
+                                          "*end",
+                                          "*INFECT_WITH_VIRUS",
+                                          " 1 ",
+                                          "2",
+                                          "x",
+                                          "*STEAL_FILE",
+                                          "*DESTROY_FILE",
+                                          "0",
+                                          ";",
+                                          "*FOLDER_STUCTURE",
+                                          "*TELNET_LOGIN_SCREEN",
+                                          "+",
+                                          "--",
+                                          "\r\n",
+                                          "\r",
+                                          "\n",
+                                          "a"};
+    std::mt19937 random(7);
+    int readable = 0;
+    for (int i = 0; i < 500; ++i) {
+        std::string bytes;
+        for (int piece = static_cast<int>(random() % 30); piece > 0; --piece)
+            bytes += kPieces[random() % std::size(kPieces)];
+        Write("Pack/m1.zdl", bytes);
+        const std::optional<MissionFields> first = LoadMissionFields(program() / "Pack/m1.zdl");
+        if (!first) continue;
+        ++readable;
+        ASSERT_TRUE(SaveMissionFields(program() / "Pack/m1.zdl", *first));
+        const std::optional<MissionFields> again = LoadMissionFields(program() / "Pack/m1.zdl");
+        ASSERT_TRUE(again) << bytes;
+        EXPECT_EQ(MissionFileText(*again, "m1.zdl"), MissionFileText(*first, "m1.zdl")) << bytes;
+    }
+    EXPECT_GT(readable, 100);
 }
 
 }  // namespace
