@@ -79,10 +79,7 @@ QPixmap IntroPicture() {
 
 }  // namespace
 
-IntroWindow::IntroWindow(IntroForm& form) : form_(form) {
-    setObjectName("frmIntro");
-    setWindowTitle("Zindrel");
-    setModal(true);
+IntroWindow::IntroWindow(IntroForm& form) : FormDialog(form, "frmIntro", "Zindrel"), form_(form) {
     setStyleSheet(kStyle);
 
     auto* layout = new QVBoxLayout(this);
@@ -132,10 +129,6 @@ IntroWindow::IntroWindow(IntroForm& form) : form_(form) {
     handle->setFocus();
 }
 
-std::unique_ptr<QDialog> IntroWindow::Create(ModalForm& form) {
-    return std::make_unique<IntroWindow>(dynamic_cast<IntroForm&>(form));
-}
-
 bool IntroWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent*>(event)->key()) {
@@ -151,15 +144,4 @@ bool IntroWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void IntroWindow::reject() {
-    // Closing the window is leaving the intro; the core decides what that means.
-    form_.Close();
-}
-
-void IntroWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    // Without a window manager nothing else gives the first window the keyboard.
-    activateWindow();
 }

@@ -1,23 +1,17 @@
 // The intro window frmIntro on screen: handle box, pack list and the logo.
 #pragma once
 
-#include <QDialog>
-#include <memory>
+#include "app/form_dialog.h"
 
 class IntroForm;
-class ModalForm;
 
-class IntroWindow : public QDialog {
+class IntroWindow : public FormDialog {
     Q_OBJECT
 public:
+    using Form = IntroForm;
     explicit IntroWindow(IntroForm& form);
-    static std::unique_ptr<QDialog> Create(ModalForm& form);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-protected:
-    void reject() override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     IntroForm& form_;

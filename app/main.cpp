@@ -20,10 +20,10 @@ int main(int argc, char* argv[]) {
     Game game(platform, QCoreApplication::applicationDirPath().toStdString(), consoleWindow);
     consoleWindow.Bind(game.console);
     platform.SetMainWindow(&consoleWindow);
-    platform.RegisterWindow("frmMessage", &MessageWindow::Create);
-    platform.RegisterWindow("frmIntro", &IntroWindow::Create);
-    platform.RegisterWindow("frmSettings", &SettingsWindow::Create);
-    platform.RegisterWindow("frmMail", &MailWindow::Create);
+    platform.RegisterWindow("frmMessage", &CreateFormWindow<MessageWindow>);
+    platform.RegisterWindow("frmIntro", &CreateFormWindow<IntroWindow>);
+    platform.RegisterWindow("frmSettings", &CreateFormWindow<SettingsWindow>);
+    platform.RegisterWindow("frmMail", &CreateFormWindow<MailWindow>);
 
     QTimer::singleShot(0, [&game] { game.console.Form_Load(); });
     return QApplication::exec();

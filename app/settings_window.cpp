@@ -42,10 +42,8 @@ const char* const kStyle = R"(
 
 }  // namespace
 
-SettingsWindow::SettingsWindow(SettingsForm& form) : form_(form) {
-    setObjectName("frmSettings");
-    setWindowTitle("Zindrel Settings");
-    setModal(true);
+SettingsWindow::SettingsWindow(SettingsForm& form)
+    : FormDialog(form, "frmSettings", "Zindrel Settings"), form_(form) {
     setStyleSheet(kStyle + ChromeStyle());
 
     auto label = [this](const char* name, const QString& text) {
@@ -132,18 +130,4 @@ SettingsWindow::SettingsWindow(SettingsForm& form) : form_(form) {
     // The caption and the black backdrop belong to the window but show nothing.
     label("Label1", {})->hide();
     label("black", {})->hide();
-}
-
-std::unique_ptr<QDialog> SettingsWindow::Create(ModalForm& form) {
-    return std::make_unique<SettingsWindow>(dynamic_cast<SettingsForm&>(form));
-}
-
-void SettingsWindow::reject() {
-    // Esc and the window manager's close button leave without saving, like the close label.
-    form_.Close();
-}
-
-void SettingsWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    activateWindow();
 }

@@ -1,21 +1,15 @@
 // The settings window frmSettings on screen, bound to the core's SettingsForm.
 #pragma once
 
-#include <QDialog>
-#include <memory>
+#include "app/form_dialog.h"
 
-class ModalForm;
 class SettingsForm;
 
-class SettingsWindow : public QDialog {
+class SettingsWindow : public FormDialog {
     Q_OBJECT
 public:
+    using Form = SettingsForm;
     explicit SettingsWindow(SettingsForm& form);
-    static std::unique_ptr<QDialog> Create(ModalForm& form);
-
-protected:
-    void reject() override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     SettingsForm& form_;

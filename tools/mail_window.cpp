@@ -34,10 +34,8 @@ QString ForDisplay(std::string_view bytes) {
 
 }  // namespace
 
-MailWindow::MailWindow(MailForm& form) : form_(form) {
-    setObjectName("frmMail");
-    setWindowTitle("Mail Reader v1.0");
-    setModal(true);
+MailWindow::MailWindow(MailForm& form)
+    : FormDialog(form, "frmMail", "Mail Reader v1.0"), form_(form) {
     setStyleSheet(kStyle + ChromeStyle());
 
     auto* layout = new QVBoxLayout(this);
@@ -63,18 +61,4 @@ MailWindow::MailWindow(MailForm& form) : form_(form) {
     mail->setMinimumSize(metrics.horizontalAdvance(QString(64, QChar('M'))) + 24,
                          metrics.lineSpacing() * 22 + 12);
     layout->addWidget(mail, 1);
-}
-
-std::unique_ptr<QDialog> MailWindow::Create(ModalForm& form) {
-    return std::make_unique<MailWindow>(dynamic_cast<MailForm&>(form));
-}
-
-void MailWindow::reject() {
-    // Esc and the window manager's close button close the mail like its own close label.
-    form_.Close();
-}
-
-void MailWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    activateWindow();
 }

@@ -1,21 +1,15 @@
 // The mail reader frmMail on screen: the mission's e-mail in a fixed-pitch box.
 #pragma once
 
-#include <QDialog>
-#include <memory>
+#include "app/form_dialog.h"
 
 class MailForm;
-class ModalForm;
 
-class MailWindow : public QDialog {
+class MailWindow : public FormDialog {
     Q_OBJECT
 public:
+    using Form = MailForm;
     explicit MailWindow(MailForm& form);
-    static std::unique_ptr<QDialog> Create(ModalForm& form);
-
-protected:
-    void reject() override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     MailForm& form_;

@@ -28,10 +28,8 @@ QPixmap MessagePicture() {
 
 }  // namespace
 
-MessageWindow::MessageWindow(MessageForm& form) : form_(form) {
-    setObjectName("frmMessage");
-    setWindowTitle("Zindrel Message");
-    setModal(true);
+MessageWindow::MessageWindow(MessageForm& form)
+    : FormDialog(form, "frmMessage", "Zindrel Message"), form_(form) {
     setStyleSheet("QDialog#frmMessage { background: #101010; border: 1px solid #00c000; }" +
                   ChromeStyle());
 
@@ -55,13 +53,4 @@ MessageWindow::MessageWindow(MessageForm& form) : form_(form) {
     message->setTextInteractionFlags(Qt::TextSelectableByMouse);
     body->addWidget(message, 1);
     layout->addLayout(body);
-}
-
-std::unique_ptr<QDialog> MessageWindow::Create(ModalForm& form) {
-    return std::make_unique<MessageWindow>(dynamic_cast<MessageForm&>(form));
-}
-
-void MessageWindow::reject() {
-    // Esc and the window manager's close button close the message like its own close label.
-    form_.Close();
 }

@@ -1,20 +1,15 @@
 // The message window frmMessage on screen.
 #pragma once
 
-#include <QDialog>
-#include <memory>
+#include "app/form_dialog.h"
 
 class MessageForm;
-class ModalForm;
 
-class MessageWindow : public QDialog {
+class MessageWindow : public FormDialog {
     Q_OBJECT
 public:
+    using Form = MessageForm;
     explicit MessageWindow(MessageForm& form);
-    static std::unique_ptr<QDialog> Create(ModalForm& form);
-
-protected:
-    void reject() override;
 
 private:
     MessageForm& form_;

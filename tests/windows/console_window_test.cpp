@@ -80,7 +80,7 @@ TEST_F(ConsoleWindowTest, TheWholeTranscriptTakesTheNewColour) {
 TEST(MessageWindowTest, ShowsTheMessageAndItsCloseLabelUnloadsTheForm) {
     TestGame test;
     test.platform.WhenShown("frmMessage", [](ModalForm& form) {
-        auto window = MessageWindow::Create(form);
+        auto window = CreateFormWindow<MessageWindow>(form);
         EXPECT_EQ(window->findChild<QLabel*>("Label1")->text(), "Trace complete.");
         EXPECT_EQ(window->findChild<QLabel*>("mainlabel")->text(), "=[ Echo ]=");
         EXPECT_EQ(window->windowTitle(), "Zindrel Message");

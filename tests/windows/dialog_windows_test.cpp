@@ -27,11 +27,11 @@ TEST(DialogWindowsTest, EveryControlCarriesItsName) {
         std::vector<const char*> controls;
     };
     Case cases[] = {
-        {IntroWindow::Create(game.intro),
+        {CreateFormWindow<IntroWindow>(game.intro),
          "frmIntro",
          "Zindrel",
          {"txtHandle", "Label1", "cmbMissionPack", "Label2", "Picture1"}},
-        {SettingsWindow::Create(game.settingsForm),
+        {CreateFormWindow<SettingsWindow>(game.settingsForm),
          "frmSettings",
          "Zindrel Settings",
          {"cmbLanguage",      "chkSound", "chkTypesound", "lblLanguage", "lblSound",
@@ -39,7 +39,7 @@ TEST(DialogWindowsTest, EveryControlCarriesItsName) {
           "Label1",           "topleft",  "topright",     "midleft",     "black",
           "butpasswordhack_", "Line1",    "Line2",        "Line3",       "Line4",
           "ZDLicon"}},
-        {MailWindow::Create(game.mailForm),
+        {CreateFormWindow<MailWindow>(game.mailForm),
          "frmMail",
          "Mail Reader v1.0",
          {"mainlabel", "topright_", "txtMail"}},
@@ -65,7 +65,7 @@ protected:
 
 TEST_F(IntroWindowTest, EnterFromAnyControlChecksTheEntryAndClosesOnlyWhenAccepted) {
     test.platform.WhenShown("frmIntro", [this](ModalForm& form) {
-        auto window = IntroWindow::Create(form);
+        auto window = CreateFormWindow<IntroWindow>(form);
         window->show();
         auto* handle = window->findChild<QLineEdit*>("txtHandle");
         auto* packs = window->findChild<QComboBox*>("cmbMissionPack");
@@ -101,7 +101,7 @@ TEST_F(IntroWindowTest, EnterFromAnyControlChecksTheEntryAndClosesOnlyWhenAccept
 
 TEST_F(IntroWindowTest, ClosingTheWindowLeavesTheIntroWithoutAnEntry) {
     test.platform.WhenShown("frmIntro", [](ModalForm& form) {
-        auto window = IntroWindow::Create(form);
+        auto window = CreateFormWindow<IntroWindow>(form);
         window->show();
         QTest::keyClicks(window->findChild<QLineEdit*>("txtHandle"), "neo");
         window->close();
@@ -121,7 +121,7 @@ protected:
     // Opens the settings from the console's button, with the window driven by the script.
     void OpenSettings(std::function<void(QDialog&, ModalForm&)> script) {
         test.platform.WhenShown("frmSettings", [script](ModalForm& form) {
-            auto window = SettingsWindow::Create(form);
+            auto window = CreateFormWindow<SettingsWindow>(form);
             window->show();
             script(*window, form);
         });
@@ -183,7 +183,7 @@ TEST(MailWindowTest, ShowsTheWholeMailInAFixedPitchBoxWideEnoughForIt) {
         "Line one\r\nPrice: \x80"
         "5";
     test.platform.WhenShown("frmMail", [](ModalForm& form) {
-        auto window = MailWindow::Create(form);
+        auto window = CreateFormWindow<MailWindow>(form);
         window->show();
         EXPECT_EQ(window->findChild<QLabel*>("mainlabel")->text(), "=[ Lookout Mail ]=");
         auto* mail = window->findChild<QPlainTextEdit*>("txtMail");
