@@ -1,7 +1,9 @@
 // The shared line reader, file test and safe rewrite; both programs compile this one source.
 #include "file_routines.h"
 
+#include <algorithm>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <system_error>
 
@@ -74,6 +76,51 @@ bool FileExists(const std::filesystem::path& path) {
             return true;
     }
     return false;
+}
+
+namespace {
+
+std::string UpperAscii(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return upper;
+}
+
+std::vector<std::string> ListEntries(
+    const std::filesystem::path& folder,
+    const std::function<bool(const std::filesystem::path&)>& keep) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (!name.empty() && name[0] != '.' && keep(it->path())) names.push_back(name);
+    }
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        return UpperAscii(a) < UpperAscii(b);
+    });
+    return names;
+}
+
+}  // namespace
+
+std::vector<std::string> ListFolders(const std::filesystem::path& folder) {
+    return ListEntries(folder, [](const std::filesystem::path& entry) {
+        std::error_code error;
+        return std::filesystem::is_directory(entry, error);
+    });
+}
+
+std::vector<std::string> ListFiles(const std::filesystem::path& folder,
+                                   std::string_view extension) {
+    const std::string wanted = UpperAscii(extension);
+    return ListEntries(folder, [&wanted](const std::filesystem::path& entry) {
+        const std::string name = entry.filename().string();
+        return name.size() >= wanted.size() &&
+               UpperAscii(std::string_view(name).substr(name.size() - wanted.size())) == wanted &&
+               IsNormalFile(entry);
+    });
 }
 
 bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes) {

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A read past the end of a file: the one way ReadLine fails, left to the caller to handle.
 class FileReadError : public std::runtime_error {
@@ -38,6 +39,12 @@ std::string ReadLine(LineReader& reader);
 // True when the path names a normal file: not a folder, not hidden (a dot file). Wildcards
 // ('*' and '?') in the last part of the path match any normal file of that folder.
 bool FileExists(const std::filesystem::path& path);
+
+// The folders directly inside a folder, and its normal files whose names end in the given
+// extension (in any letter case); hidden (dot) entries are left out. Both come sorted by name
+// without regard to case, the same order every time whatever the file system hands out.
+std::vector<std::string> ListFolders(const std::filesystem::path& folder);
+std::vector<std::string> ListFiles(const std::filesystem::path& folder, std::string_view extension);
 
 // Writes the bytes to a temporary file beside the target and renames it over the target.
 // Returns false, and leaves any earlier file as it was, when anything fails.

@@ -1,32 +1,13 @@
 // The intro screen's checks of the handle and the pack.
 #include "intro_form.h"
 
-#include <algorithm>
-#include <filesystem>
-
+#include "app/file_routines.h"
 #include "app/game.h"
 #include "app/text_helpers.h"
 
-namespace fs = std::filesystem;
-
-std::vector<std::string> ListMissionPacks(const std::string& appFolder) {
-    std::vector<std::string> packs;
-    std::error_code error;
-    for (fs::directory_iterator it(fs::path(appFolder) / "MissionPack", error), end;
-         !error && it != end; it.increment(error)) {
-        std::error_code typeError;
-        if (it->is_directory(typeError)) packs.push_back(it->path().filename().string());
-    }
-    // The same order every time, whatever order the file system hands them out in.
-    std::sort(packs.begin(), packs.end(), [](const std::string& a, const std::string& b) {
-        return UpperCase(a) < UpperCase(b);
-    });
-    return packs;
-}
-
 void IntroForm::OnLoad() {
     game_.settings = LoadSettings(game_.appFolder);
-    packs_ = ListMissionPacks(game_.appFolder.string());
+    packs_ = ListFolders(game_.appFolder / "MissionPack");
     selectedPack_ = -1;
     accepted_ = false;
 }

@@ -40,6 +40,3 @@ private:
     int selectedPack_ = -1;
     bool accepted_ = false;
 };
-
-// The folders under MissionPack, in the order the folder lists them (by name).
-std::vector<std::string> ListMissionPacks(const std::string& appFolder);

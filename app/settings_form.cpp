@@ -1,32 +1,8 @@
 // The settings window's load and clicks.
 #include "settings_form.h"
 
-#include <algorithm>
-#include <filesystem>
-
 #include "app/file_routines.h"
 #include "app/game.h"
-#include "app/text_helpers.h"
-
-namespace fs = std::filesystem;
-
-std::vector<std::string> ListLanguages(const std::string& appFolder) {
-    std::vector<std::string> files;
-    std::error_code error;
-    for (fs::directory_iterator it(fs::path(appFolder) / "Lang", error), end; !error && it != end;
-         it.increment(error)) {
-        const std::string name = it->path().filename().string();
-        if (name.size() >= 4 && UpperCase(name.substr(name.size() - 4)) == ".ZDL" &&
-            FileExists(it->path()))
-            files.push_back(name);
-    }
-    std::sort(files.begin(), files.end(), [](const std::string& a, const std::string& b) {
-        return UpperCase(a) < UpperCase(b);
-    });
-    std::vector<std::string> languages;
-    for (const std::string& file : files) languages.push_back(file.substr(0, file.find('.')));
-    return languages;
-}
 
 void SettingsForm::OnLoad() {
     lblLanguage_ = game_.LangString("str12");
@@ -34,7 +10,10 @@ void SettingsForm::OnLoad() {
     lblSave_ = game_.LangString("str14");
     lblTypesound_ = game_.LangString("str86");
 
-    languages_ = ListLanguages(game_.appFolder.string());
+    // Each language file is listed by the part of its name before the first dot.
+    languages_.clear();
+    for (const std::string& file : ListFiles(game_.appFolder / "Lang", ".zdl"))
+        languages_.push_back(file.substr(0, file.find('.')));
     selectedLanguage_ = -1;
     const std::string& language = game_.settings.Language;
     for (std::size_t i = 0; i < languages_.size(); ++i)

@@ -37,6 +37,3 @@ private:
     int selectedLanguage_ = -1;
     std::string lblLanguage_, lblSound_, lblSave_, lblTypesound_;
 };
-
-// The languages in the Lang folder: every *.zdl file, named by the part before its first dot.
-std::vector<std::string> ListLanguages(const std::string& appFolder);

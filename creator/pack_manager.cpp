@@ -1,7 +1,6 @@
 // Listing and creating packs and numbering new missions.
 #include "pack_manager.h"
 
-#include <algorithm>
 #include <cctype>
 
 #include "app/file_routines.h"
@@ -23,11 +22,6 @@ bool IsHidden(const std::string& name) {
     return name.empty() || name[0] == '.';
 }
 
-void SortByName(std::vector<std::string>& names) {
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return Upper(a) < Upper(b); });
-}
-
 }  // namespace
 
 bool IsPlainFolderName(const std::string& name) {
@@ -45,28 +39,11 @@ bool IsPlainFolderName(const std::string& name) {
 }
 
 std::vector<std::string> PackManager::RefreshPackList() const {
-    std::vector<std::string> packs;
-    std::error_code error;
-    for (fs::directory_iterator it(programFolder_, error), end; !error && it != end;
-         it.increment(error)) {
-        std::error_code typeError;
-        const std::string name = it->path().filename().string();
-        if (!IsHidden(name) && it->is_directory(typeError)) packs.push_back(name);
-    }
-    SortByName(packs);
-    return packs;
+    return ListFolders(programFolder_);
 }
 
 std::vector<std::string> PackManager::MissionsOf(const std::string& pack) const {
-    std::vector<std::string> missions;
-    std::error_code error;
-    for (fs::directory_iterator it(programFolder_ / pack, error), end; !error && it != end;
-         it.increment(error)) {
-        const std::string name = it->path().filename().string();
-        if (EndsInZdl(name) && FileExists(it->path())) missions.push_back(name);
-    }
-    SortByName(missions);
-    return missions;
+    return ListFiles(programFolder_ / pack, ".zdl");
 }
 
 std::int16_t PackManager::CountMissions(const std::string& pack) const {

@@ -30,14 +30,9 @@ fs::path Game::PackFolder() const {
 }
 
 void Game::CountPackMissions() {
-    std::error_code error;
-    for (fs::directory_iterator it(PackFolder(), error), end; !error && it != end;
-         it.increment(error)) {
-        const std::string name = it->path().filename().string();
-        if (name.size() >= 4 && UpperCase(name.substr(name.size() - 4)) == ".ZDL" &&
-            FileExists(it->path()))
-            ++state.MissionCount;
-    }
+    // Every ".zdl" file counts, whatever its name.
+    state.MissionCount =
+        static_cast<std::int16_t>(state.MissionCount + ListFiles(PackFolder(), ".zdl").size());
     if (state.MissionCount == 0) {
         ShowMessage(LangString("str31") + " 1 " + LangString("str32"));
         platform.EndProgram();
