@@ -264,14 +264,16 @@ ConsoleWindow::ConsoleWindow() {
     // The caret picture and the black backdrop belong to the window but show nothing.
     AddLabel("Picture2")->hide();
     AddLabel("black")->hide();
-
-    for (const char* hidden : {"butportscan", "butdestroy", "butpasswordhack", "butvirus"})
-        VisibilityChanged(hidden, false), VisibilityChanged(std::string(hidden) + "_", false);
 }
 
 void ConsoleWindow::Bind(MainConsole& console) {
     console_ = &console;
     commandLine_->Bind(console);
+    // Which buttons show is the core's to say; the window starts from its view of it.
+    for (const char* button : MainConsole::kButtons) {
+        VisibilityChanged(button, console.IsVisible(button));
+        VisibilityChanged(std::string(button) + "_", console.IsVisible(button));
+    }
 }
 
 void ConsoleWindow::ShowWindow() {
