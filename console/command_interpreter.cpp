@@ -64,6 +64,13 @@ void CommandInterpreter::RunLine(const std::string& line) {
     console.FocusCommandLine();
 }
 
+bool CommandInterpreter::HasArguments(CommandLineWords& line, std::size_t count,
+                                      const char* usageKey) {
+    if (line.ArgumentCount() == count) return true;
+    line.errorText = game_.LangString(usageKey);
+    return false;
+}
+
 void CommandInterpreter::Execute(CommandLineWords& line) {
     using Handler = void (CommandInterpreter::*)(CommandLineWords&);
     static const std::map<std::string, Handler> kCommands = {

@@ -17,6 +17,9 @@ struct CommandLineWords {
     // Words 2 and 3 are the arguments; "exactly one argument" means exactly three words.
     std::size_t ArgumentCount() const { return words.size() < 2 ? 0 : words.size() - 2; }
     const std::string& Argument(std::size_t index) const { return words.at(index + 2); }
+    // At the login screen: the typed login or password, the first word after the prompt word;
+    // a bare prompt word is an empty answer.
+    std::string Answer() const { return words.size() >= 2 ? words[1] : std::string(); }
 };
 
 class CommandInterpreter {
@@ -35,6 +38,9 @@ public:
 
 private:
     void RunLine(const std::string& line);
+    // True when the line has exactly that many arguments; otherwise the usage text of the key
+    // becomes the command's error text.
+    bool HasArguments(CommandLineWords& line, std::size_t count, const char* usageKey);
     void Execute(CommandLineWords& line);
 
     // File commands, on the file system selected when the command started.

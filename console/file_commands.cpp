@@ -33,10 +33,7 @@ void CommandInterpreter::Dir(CommandLineWords& /*line*/) {
 
 void CommandInterpreter::Cd(CommandLineWords& line) {
     FileSystemRecord& files = game_.ActiveFileSystem();
-    if (line.ArgumentCount() != 1) {
-        line.errorText = game_.LangString("str83");
-        return;
-    }
+    if (!HasArguments(line, 1, "str83")) return;
     std::string target = line.Argument(0);
     if (target == "\\") target = "..";
     if (target != "..") {
@@ -56,10 +53,7 @@ void CommandInterpreter::Cd(CommandLineWords& line) {
 
 void CommandInterpreter::Del(CommandLineWords& line) {
     FileSystemRecord& files = game_.ActiveFileSystem();
-    if (line.ArgumentCount() != 1) {
-        line.errorText = game_.LangString("str89");
-        return;
-    }
+    if (!HasArguments(line, 1, "str89")) return;
     const std::string& name = line.Argument(0);
     const std::string wanted = std::to_string(FindFolder(files, files.CurrentFolder)) + "&" + name;
     bool deleted = false;
@@ -89,10 +83,7 @@ void CommandInterpreter::Del(CommandLineWords& line) {
 
 void CommandInterpreter::Mkdir(CommandLineWords& line) {
     FileSystemRecord& files = game_.ActiveFileSystem();
-    if (line.ArgumentCount() != 1) {
-        line.errorText = game_.LangString("str94");
-        return;
-    }
+    if (!HasArguments(line, 1, "str94")) return;
     const std::string& name = line.Argument(0);
     if (FindFolder(files, name) >= 0) {
         line.errorText = game_.LangString("str95") + " " + name + " " + game_.LangString("str96");

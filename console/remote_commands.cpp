@@ -44,10 +44,7 @@ void Game::PrintHostBanner() {
 }
 
 void CommandInterpreter::Ping(CommandLineWords& line) {
-    if (line.ArgumentCount() != 1) {
-        line.errorText = game_.LangString("str47");
-        return;
-    }
+    if (!HasArguments(line, 1, "str47")) return;
     const std::string& address = line.Argument(0);
     if (!IsAddress(address)) {
         line.errorText = game_.LangString("str48");
@@ -76,10 +73,7 @@ void CommandInterpreter::Ping(CommandLineWords& line) {
 
 void CommandInterpreter::Telnet(CommandLineWords& line) {
     GameState& state = game_.state;
-    if (line.ArgumentCount() != 2) {
-        line.errorText = game_.LangString("str57");
-        return;
-    }
+    if (!HasArguments(line, 2, "str57")) return;
     const std::string& address = line.Argument(0);
     if (!IsAddress(address)) {
         line.errorText = game_.LangString("str48");
@@ -123,8 +117,7 @@ void CommandInterpreter::LeaveLoginScreen() {
 
 void CommandInterpreter::Login(CommandLineWords& line) {
     if (!game_.state.TelnetSessionOpen) return;
-    // Only the first word counts; a bare prompt word is an empty answer.
-    const std::string answer = line.words.size() >= 2 ? line.words[1] : "";
+    const std::string answer = line.Answer();
     if (answer.empty()) {
         LeaveLoginScreen();
     } else if (answer != game_.state.MissionLogin) {
@@ -138,7 +131,7 @@ void CommandInterpreter::Login(CommandLineWords& line) {
 void CommandInterpreter::Password(CommandLineWords& line) {
     GameState& state = game_.state;
     if (!state.TelnetSessionOpen) return;
-    const std::string answer = line.words.size() >= 2 ? line.words[1] : "";
+    const std::string answer = line.Answer();
     MainConsole& console = game_.console;
     if (answer.empty()) {
         LeaveLoginScreen();

@@ -4,7 +4,6 @@
 
 #include "app/file_routines.h"
 #include "app/game.h"
-#include "app/text_helpers.h"
 #include "mission/mission_reader.h"
 #include "mission/random_values.h"
 

@@ -1,26 +1,20 @@
 // Judging a mission when the player hangs up.
+#include <algorithm>
+
 #include "app/game.h"
 
 void Game::ObjectiveCheck() {
-    state.MissionSuccess = true;
-    std::string reason;
+    // An emptied entry is a file already stolen or wiped.
+    auto filesLeft = [](const std::vector<std::string>& files) {
+        return std::any_of(files.begin(), files.end(),
+                           [](const std::string& file) { return !file.empty(); });
+    };
     // The last failing check names the reason: infect, then destroy, then steal.
-    if (state.ObjectiveInfect != state.VirusUploaded) {
-        state.MissionSuccess = false;
-        reason = LangString("str69");
-    }
-    if (state.ObjectiveDestroy)
-        for (const std::string& file : state.FilesToDestroy)
-            if (!file.empty()) {
-                state.MissionSuccess = false;
-                reason = LangString("str70");
-            }
-    if (state.ObjectiveSteal)
-        for (const std::string& file : state.FilesToSteal)
-            if (!file.empty()) {
-                state.MissionSuccess = false;
-                reason = LangString("str71");
-            }
+    std::string reason;
+    if (state.ObjectiveInfect != state.VirusUploaded) reason = "str69";
+    if (state.ObjectiveDestroy && filesLeft(state.FilesToDestroy)) reason = "str70";
+    if (state.ObjectiveSteal && filesLeft(state.FilesToSteal)) reason = "str71";
+    state.MissionSuccess = reason.empty();
 
     // A log left behind costs a bust, not the mission.
     if (!state.LogDeleted) Busted(BustReason::LogFile);
@@ -34,6 +28,6 @@ void Game::ObjectiveCheck() {
         console.MissionTimer().SetEnabled(true);
     } else {
         PlaySoundFile("failed.wav", 1);
-        ShowMessage(LangString("str74") + "\r\n" + reason);
+        ShowMessage(LangString("str74") + "\r\n" + LangString(reason));
     }
 }
