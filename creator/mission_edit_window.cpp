@@ -14,7 +14,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/file_routines.h"
 #include "app/qt_text.h"
 #include "creator/pack_manager.h"
 
@@ -67,25 +66,11 @@ std::unique_ptr<MissionEditWindow> MissionEditWindow::Create(
         ShowQuenbryMessage(parent, text);
     };
 
-    std::string instructions;
-    if (std::optional<std::string> loaded = LoadInstructions(programFolder / "Quenbry.zdl")) {
-        instructions = *loaded;
-    } else {
-        report(ToQString(kInstructionsFailed));
-        instructions = kNoInstructions;
-    }
-
-    MissionFields fields = NewMissionFields();
-    if (FileExists(file)) {
-        std::optional<MissionFields> loaded = LoadMissionFields(file);
-        if (!loaded) {
-            report(ToQString(kReadFailed));
-            return nullptr;
-        }
-        fields = *loaded;
-    }
-    return std::unique_ptr<MissionEditWindow>(
-        new MissionEditWindow(file, fields, instructions, parent, std::move(showMessage)));
+    const EditorStart start = StartEditor(file, programFolder);
+    for (const std::string& message : start.messages) report(ToQString(message));
+    if (!start.fields) return nullptr;
+    return std::unique_ptr<MissionEditWindow>(new MissionEditWindow(
+        file, *start.fields, start.instructions, parent, std::move(showMessage)));
 }
 
 bool MissionEditWindow::Open(const std::filesystem::path& file,

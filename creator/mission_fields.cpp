@@ -156,3 +156,20 @@ std::optional<std::string> LoadInstructions(const std::filesystem::path& file) {
         return std::nullopt;
     }
 }
+
+EditorStart StartEditor(const std::filesystem::path& file,
+                        const std::filesystem::path& programFolder) {
+    EditorStart start;
+    if (std::optional<std::string> instructions = LoadInstructions(programFolder / "Quenbry.zdl")) {
+        start.instructions = *instructions;
+    } else {
+        start.messages.push_back(kInstructionsFailed);
+        start.instructions = kNoInstructions;
+    }
+    if (!FileExists(file)) {
+        start.fields = NewMissionFields();
+    } else if (!(start.fields = LoadMissionFields(file))) {
+        start.messages.push_back(kReadFailed);
+    }
+    return start;
+}

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The editor's fields. Multi-line texts hold CR LF between their lines and no line end after
 // the last one, so a mission read and written again keeps its bytes.
@@ -40,6 +41,17 @@ bool SaveMissionFields(const std::filesystem::path& file, const MissionFields& f
 
 // The instruction file's text, each line followed by CR LF; nothing when it cannot be read.
 std::optional<std::string> LoadInstructions(const std::filesystem::path& file);
+
+// What the editor opens with: the instructions (or their stand-in), the mission's fields (a new
+// mission's when the file does not exist yet; nothing when it cannot be read), and the messages
+// to show the author first, in order.
+struct EditorStart {
+    std::string instructions;
+    std::optional<MissionFields> fields;
+    std::vector<std::string> messages;
+};
+EditorStart StartEditor(const std::filesystem::path& file,
+                        const std::filesystem::path& programFolder);
 
 inline constexpr const char* kInstructionsFailed =
     "Error reading the instruction file. I am sorry, but I don't feel like trying again. Leave me "
