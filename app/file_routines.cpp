@@ -105,6 +105,20 @@ std::vector<std::string> ListEntries(
 
 }  // namespace
 
+bool IsPlainName(std::string_view name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    if (name.find_first_of("/\\:*?\"<>|") != std::string::npos) return false;
+    // Names the old desktop systems reserve for devices, with or without an extension.
+    const std::string stem = UpperAscii(name.substr(0, name.find('.')));
+    static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL"};
+    for (const char* device : kDevices)
+        if (stem == device) return false;
+    if ((stem.starts_with("COM") || stem.starts_with("LPT")) && stem.size() == 4 &&
+        stem[3] >= '1' && stem[3] <= '9')
+        return false;
+    return true;
+}
+
 std::vector<std::string> ListFolders(const std::filesystem::path& folder) {
     return ListEntries(folder, [](const std::filesystem::path& entry) {
         std::error_code error;

@@ -40,6 +40,11 @@ std::string ReadLine(LineReader& reader);
 // ('*' and '?') in the last part of the path match any normal file of that folder.
 bool FileExists(const std::filesystem::path& path);
 
+// True when a name taken from a player, an author or a settings file can name a file or folder
+// right inside a given folder and nowhere else: no path separator, drive or wildcard, not "." or
+// "..", no device name.
+bool IsPlainName(std::string_view name);
+
 // The folders directly inside a folder, and its normal files whose names end in the given
 // extension (in any letter case); hidden (dot) entries are left out. Both come sorted by name
 // without regard to case, the same order every time whatever the file system hands out.

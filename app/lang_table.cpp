@@ -38,16 +38,10 @@ std::string TextOf(const std::string& line) {
     return pieces[1];
 }
 
-// A language name comes from the settings file; one that would reach outside the Lang folder
-// names no language file.
-bool IsPlainName(const std::string& name) {
-    return !name.empty() && name.find_first_of("/\\:") == std::string::npos && name != "." &&
-           name != "..";
-}
-
 }  // namespace
 
 std::filesystem::path LangTable::LanguageFile(const std::string& language) const {
+    // The name comes from the settings file; one that would reach outside Lang names no file.
     if (!IsPlainName(language)) throw FileReadError("not a language name");
     return game_.appFolder / "Lang" / (language + ".zdl");
 }

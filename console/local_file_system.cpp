@@ -4,19 +4,9 @@
 #include "app/file_routines.h"
 #include "app/game.h"
 
-namespace {
-
-// Names built from a handle or a pack name must stay inside the FileSystem folder.
-bool IsPlainFileName(const std::string& name) {
-    return !name.empty() && name.find_first_of("/\\:") == std::string::npos && name != "." &&
-           name != "..";
-}
-
-}  // namespace
-
 void Game::LoadFileSystem(const std::string& name) {
     try {
-        if (!IsPlainFileName(name + "fs.zdl")) throw FileReadError("not a file name");
+        if (!IsPlainName(name + "fs.zdl")) throw FileReadError("not a file name");
         LineReader reader = LineReader::Open(appFolder / "FileSystem" / (name + "fs.zdl"));
         FolderStructureBuilder builder(local);
         while (!reader.AtEnd()) {
@@ -33,7 +23,7 @@ void Game::LoadFileSystem(const std::string& name) {
 
 bool Game::SaveFileSystem() {
     const std::string name = state.HackerHandle + "-" + state.MissionPackName + "fs.zdl";
-    if (IsPlainFileName(name) &&
+    if (IsPlainName(name) &&
         WriteFileAtomically(appFolder / "FileSystem" / name, WriteFolderStructure(local)))
         return true;
     ShowMessage(LangString("str35"));

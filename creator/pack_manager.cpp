@@ -24,20 +24,6 @@ bool IsHidden(const std::string& name) {
 
 }  // namespace
 
-bool IsPlainFolderName(const std::string& name) {
-    if (name.empty() || name == "." || name == "..") return false;
-    if (name.find_first_of("/\\:*?\"<>|") != std::string::npos) return false;
-    // Names the old desktop systems reserve for devices, with or without an extension.
-    const std::string stem = Upper(name.substr(0, name.find('.')));
-    static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL"};
-    for (const char* device : kDevices)
-        if (stem == device) return false;
-    if ((stem.starts_with("COM") || stem.starts_with("LPT")) && stem.size() == 4 &&
-        stem[3] >= '1' && stem[3] <= '9')
-        return false;
-    return true;
-}
-
 std::vector<std::string> PackManager::RefreshPackList() const {
     return ListFolders(programFolder_);
 }
@@ -60,7 +46,7 @@ std::int16_t PackManager::CountMissions(const std::string& pack) const {
 std::string PackManager::CreatePack(const std::string& name) const {
     if (name.empty()) return kNoPackName;
     std::error_code error;
-    if (!IsPlainFolderName(name) || !fs::create_directory(programFolder_ / name, error) || error)
+    if (!IsPlainName(name) || !fs::create_directory(programFolder_ / name, error) || error)
         return kCreationFailed;
     return kPackCreated;
 }

@@ -45,7 +45,3 @@ public:
 private:
     std::filesystem::path programFolder_;
 };
-
-// True when the name can be a folder right beside the program and nowhere else: no path
-// separator or drive, not "." or "..", no device name.
-bool IsPlainFolderName(const std::string& name);
