@@ -1,35 +1,89 @@
-// The shared line reader, file test and safe rewrite; both programs compile this one source.
+// The shared line reader, file tests and safe rewrite; both programs compile this one source.
 #include "file_routines.h"
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <system_error>
 
-LineReader LineReader::Open(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw FileReadError("cannot open " + path.string());
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw FileReadError("cannot read " + path.string());
-    return LineReader(std::move(bytes));
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string UpperAscii(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return upper;
+}
+
+bool IsRegularFile(const fs::path& path) {
+    std::error_code error;
+    return fs::is_regular_file(path, error);
+}
+
+}  // namespace
+
+fs::path FindIgnoringCase(const fs::path& path) {
+    std::error_code error;
+    if (fs::exists(fs::symlink_status(path, error)) || !path.has_filename()) return path;
+    const std::string wanted = UpperAscii(path.filename().string());
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    std::string best;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (UpperAscii(name) == wanted && (best.empty() || name < best)) best = name;
+    }
+    return best.empty() ? path : path.parent_path() / best;
+}
+
+LineReader LineReader::Open(const fs::path& path) {
+    const fs::path file = FindIgnoringCase(path);
+    // A folder, a device or a pipe is no data file of ours, whatever its name says.
+    if (!IsRegularFile(file)) throw FileReadError("not a readable file: " + path.string());
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(file, error);
+    if (error || size > kMaxFileBytes) throw FileReadError("too large to read: " + path.string());
+    try {
+        std::ifstream in(file, std::ios::binary);
+        if (!in) throw FileReadError("cannot open " + path.string());
+        std::string bytes(static_cast<std::size_t>(size), '\0');
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (in.bad()) throw FileReadError("cannot read " + path.string());
+        bytes.resize(static_cast<std::size_t>(in.gcount()));
+        return LineReader(std::move(bytes));
+    } catch (const FileReadError&) {
+        throw;
+    } catch (const std::exception& failure) {
+        // The stream library reports some read failures by throwing; they are unreadable files.
+        throw FileReadError(failure.what());
+    }
 }
 
 std::string ReadLine(LineReader& reader) {
-    std::string line;
+    if (++reader.linesRead_ > kMaxLines) throw FileReadError("too many lines");
     const std::string& bytes = reader.bytes_;
-    do {
-        if (reader.AtEnd()) throw FileReadError("read past the end of the file");
-        const char c = bytes[reader.position_++];
-        if (c != '\r') {
-            line += c;
-            continue;
-        }
-        // The character after a CR is taken to be its LF, whatever it is.
-        if (reader.AtEnd()) throw FileReadError("read past the end of the file");
-        ++reader.position_;
+    if (reader.AtEnd()) throw FileReadError("read past the end of the file");
+    const std::size_t start = reader.position_;
+    const std::size_t cr = bytes.find('\r', start);
+    const std::size_t end = cr == std::string::npos ? bytes.size() : cr;
+    if (end - start > kMaxLineBytes) throw FileReadError("line too long");
+    std::string line = bytes.substr(start, end - start);
+    if (cr == std::string::npos) {
+        reader.position_ = bytes.size();
         return line;
-    } while (!reader.AtEnd());
+    }
+    // The character after a CR is taken to be its LF, whatever it is.
+    if (cr + 1 >= bytes.size()) throw FileReadError("read past the end of the file");
+    reader.position_ = cr + 2;
     return line;
 }
 
@@ -55,23 +109,22 @@ bool MatchesWildcard(const std::string& pattern, const std::string& name) {
     return p == pattern.size();
 }
 
-bool IsNormalFile(const std::filesystem::path& path) {
-    std::error_code error;
+bool IsNormalFile(const fs::path& path) {
     const std::string name = path.filename().string();
     if (name.empty() || name[0] == '.') return false;
-    return std::filesystem::is_regular_file(path, error);
+    return IsRegularFile(path);
 }
 
 }  // namespace
 
-bool FileExists(const std::filesystem::path& path) {
+bool FileExists(const fs::path& path) {
     const std::string pattern = path.filename().string();
-    if (pattern.find_first_of("*?") == std::string::npos) return IsNormalFile(path);
+    if (pattern.find_first_of("*?") == std::string::npos)
+        return IsNormalFile(FindIgnoringCase(path));
 
     std::error_code error;
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error)) {
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         if (MatchesWildcard(pattern, it->path().filename().string()) && IsNormalFile(it->path()))
             return true;
     }
@@ -80,20 +133,11 @@ bool FileExists(const std::filesystem::path& path) {
 
 namespace {
 
-std::string UpperAscii(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return upper;
-}
-
-std::vector<std::string> ListEntries(
-    const std::filesystem::path& folder,
-    const std::function<bool(const std::filesystem::path&)>& keep) {
+std::vector<std::string> ListEntries(const fs::path& folder,
+                                     const std::function<bool(const fs::path&)>& keep) {
     std::vector<std::string> names;
     std::error_code error;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error)) {
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
         if (!name.empty() && name[0] != '.' && keep(it->path())) names.push_back(name);
     }
@@ -103,33 +147,48 @@ std::vector<std::string> ListEntries(
     return names;
 }
 
+// The device names the desktop systems reserve, compared with the part of a name before its
+// first dot, trailing blanks removed ("CON .txt" is the console too). The superscript digits are
+// written both as single bytes of the game's code page and as the file system's UTF-8.
+bool IsDeviceName(std::string_view name) {
+    std::string stem = UpperAscii(name.substr(0, name.find('.')));
+    stem.erase(stem.find_last_not_of(' ') + 1);
+    static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
+    for (const char* device : kDevices)
+        if (stem == device) return true;
+    if (!stem.starts_with("COM") && !stem.starts_with("LPT")) return false;
+    const std::string_view number = std::string_view(stem).substr(3);
+    static const char* const kNumbers[] = {
+        "0", "1", "2",    "3",    "4",    "5",        "6",        "7",
+        "8", "9", "\xB9", "\xB2", "\xB3", "\xC2\xB9", "\xC2\xB2", "\xC2\xB3"};
+    for (const char* digit : kNumbers)
+        if (number == digit) return true;
+    return false;
+}
+
 }  // namespace
 
 bool IsPlainName(std::string_view name) {
     if (name.empty() || name == "." || name == "..") return false;
-    if (name.find_first_of("/\\:*?\"<>|") != std::string::npos) return false;
-    // Names the old desktop systems reserve for devices, with or without an extension.
-    const std::string stem = UpperAscii(name.substr(0, name.find('.')));
-    static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL"};
-    for (const char* device : kDevices)
-        if (stem == device) return false;
-    if ((stem.starts_with("COM") || stem.starts_with("LPT")) && stem.size() == 4 &&
-        stem[3] >= '1' && stem[3] <= '9')
-        return false;
-    return true;
+    if (name.find_first_of("/\\:*?\"<>|") != std::string_view::npos) return false;
+    // Control characters, NUL among them: a NUL would cut the name short at the system's door.
+    for (char c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return false;
+    // A trailing dot or blank is dropped by some systems, which would then open another name.
+    if (name.back() == '.' || name.back() == ' ') return false;
+    return !IsDeviceName(name);
 }
 
-std::vector<std::string> ListFolders(const std::filesystem::path& folder) {
-    return ListEntries(folder, [](const std::filesystem::path& entry) {
+std::vector<std::string> ListFolders(const fs::path& folder) {
+    return ListEntries(folder, [](const fs::path& entry) {
         std::error_code error;
-        return std::filesystem::is_directory(entry, error);
+        return fs::is_directory(entry, error);
     });
 }
 
-std::vector<std::string> ListFiles(const std::filesystem::path& folder,
-                                   std::string_view extension) {
+std::vector<std::string> ListFiles(const fs::path& folder, std::string_view extension) {
     const std::string wanted = UpperAscii(extension);
-    return ListEntries(folder, [&wanted](const std::filesystem::path& entry) {
+    return ListEntries(folder, [&wanted](const fs::path& entry) {
         const std::string name = entry.filename().string();
         return name.size() >= wanted.size() &&
                UpperAscii(std::string_view(name).substr(name.size() - wanted.size())) == wanted &&
@@ -137,27 +196,94 @@ std::vector<std::string> ListFiles(const std::filesystem::path& folder,
     });
 }
 
-bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
-    std::filesystem::path temporary = target;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
+namespace {
+
+// Temporary files are hidden (a leading dot), so no listing ever shows one as a pack, a mission
+// or a language, and carry the writer's process number, so a later save can tell the leftovers
+// of a killed writer from the file another running save is still writing.
+std::string TemporaryPrefix(const fs::path& target) {
+    return "." + target.filename().string() + ".tmp-";
+}
+
+bool WriteAll(int descriptor, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
     }
-    std::error_code error;
-    std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
+    return true;
+}
+
+void SyncFolder(const fs::path& folder) {
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0) return;
+    ::fsync(descriptor);
+    ::close(descriptor);
+}
+
+bool ProcessIsGone(const std::string& pidText) {
+    try {
+        const long pid = std::stol(pidText);
+        return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+    } catch (const std::exception&) {
         return false;
     }
+}
+
+void RemoveLeftovers(const fs::path& target) {
+    const std::string prefix = TemporaryPrefix(target);
+    const std::string ours = prefix + std::to_string(::getpid()) + "-";
+    std::error_code error;
+    const fs::path folder = target.parent_path();
+    std::vector<fs::path> leftovers;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (!name.starts_with(prefix)) continue;
+        const std::string pid =
+            name.substr(prefix.size(), name.find('-', prefix.size()) - prefix.size());
+        if (name.starts_with(ours) || ProcessIsGone(pid)) leftovers.push_back(it->path());
+    }
+    for (const fs::path& leftover : leftovers) fs::remove(leftover, error);
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const fs::path& requested, std::string_view bytes) {
+    const fs::path target = FindIgnoringCase(requested);
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+
+    // A read-only file is the player's way of saying "keep this"; it is reported, not replaced.
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists &&
+        (!S_ISREG(existing.st_mode) || (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+         ::access(target.c_str(), W_OK) != 0))
+        return false;
+
+    static std::atomic<unsigned> counter{0};
+    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+    int descriptor = -1;
+    fs::path temporary;
+    for (int attempt = 0; attempt < 16 && descriptor < 0; ++attempt) {
+        temporary = folder / (TemporaryPrefix(target) + std::to_string(::getpid()) + "-" +
+                              std::to_string(counter++) + "-" + std::to_string(now % 1000000));
+        descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor < 0 && errno != EEXIST) return false;
+    }
+    if (descriptor < 0) return false;
+
+    bool written = WriteAll(descriptor, bytes);
+    if (written && exists) written = ::fchmod(descriptor, existing.st_mode & 07777) == 0;
+    // The bytes are on the disk before the name points at them, so a power cut leaves the old
+    // file or the new one, never an empty one.
+    if (written) written = ::fsync(descriptor) == 0;
+    if (::close(descriptor) != 0) written = false;
+    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    SyncFolder(folder);
+    RemoveLeftovers(target);
     return true;
 }

@@ -1,26 +1,38 @@
 // The small file routines that the game and the mission-pack creator share: reading a line the
-// way every data file of ours is read, asking whether a normal file exists, and rewriting a file
+// way every data file of ours is read, asking whether a normal file exists, finding a file the
+// way the desktop systems our packs come from do (without regard to case), and rewriting a file
 // without ever leaving it half-written.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// A read past the end of a file: the one way ReadLine fails, left to the caller to handle.
+// A file that cannot be read: missing, not a normal file, past the size limits, or a read past
+// its end. Every reader turns it into its own "could not be read" message.
 class FileReadError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// Limits every reader of our text files applies. They lie far above anything a real pack or
+// language file holds (a mission is a few kilobytes with lines of a hundred characters), so a
+// file past them is broken or hostile and is refused as unreadable instead of being loaded.
+inline constexpr std::size_t kMaxFileBytes = 8 * 1024 * 1024;
+inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
+inline constexpr std::size_t kMaxLines = 200'000;
 
 // A text file held in memory and read front to back, as a sequential file handle would be.
 class LineReader {
 public:
     explicit LineReader(std::string bytes) : bytes_(std::move(bytes)) {}
 
-    // Opens a file and reads it whole; throws FileReadError when it cannot be opened or read.
+    // Opens a normal file (found without regard to case) and reads it whole; throws
+    // FileReadError when it cannot be opened or read, is no normal file, or is larger than
+    // kMaxFileBytes.
     static LineReader Open(const std::filesystem::path& path);
 
     bool AtEnd() const { return position_ >= bytes_.size(); }
@@ -29,20 +41,30 @@ private:
     friend std::string ReadLine(LineReader& reader);
     std::string bytes_;
     std::size_t position_ = 0;
+    std::size_t linesRead_ = 0;
 };
 
 // The next line without its line end. A CR ends the line and the one character after it is
 // dropped whatever it is; a lone LF is an ordinary character. Reading at the end of the file,
-// or finding a CR as the file's last character, throws FileReadError.
+// finding a CR as the file's last character, a line longer than kMaxLineBytes or more than
+// kMaxLines lines throws FileReadError.
 std::string ReadLine(LineReader& reader);
 
-// True when the path names a normal file: not a folder, not hidden (a dot file). Wildcards
-// ('*' and '?') in the last part of the path match any normal file of that folder.
+// The path of an existing entry that names the same file as the given path without regard to
+// the letter case of its last part: the path itself when it exists, else the first such entry
+// of its folder in name order, else the path unchanged. Names listed by extension ("M1.ZDL") and
+// names the game builds itself ("m1.zdl") thus reach the same file on every file system.
+std::filesystem::path FindIgnoringCase(const std::filesystem::path& path);
+
+// True when the path names a normal file (found without regard to case): not a folder, not
+// hidden (a dot file). Wildcards ('*' and '?') in the last part of the path match any normal
+// file of that folder.
 bool FileExists(const std::filesystem::path& path);
 
 // True when a name taken from a player, an author or a settings file can name a file or folder
-// right inside a given folder and nowhere else: no path separator, drive or wildcard, not "." or
-// "..", no device name.
+// right inside a given folder, and nowhere else, on every desktop system: no path separator,
+// drive, wildcard or control character (NUL included), not "." or "..", not ending in a dot or
+// a blank, and no device name (with or without an extension).
 bool IsPlainName(std::string_view name);
 
 // The folders directly inside a folder, and its normal files whose names end in the given
@@ -51,6 +73,8 @@ bool IsPlainName(std::string_view name);
 std::vector<std::string> ListFolders(const std::filesystem::path& folder);
 std::vector<std::string> ListFiles(const std::filesystem::path& folder, std::string_view extension);
 
-// Writes the bytes to a temporary file beside the target and renames it over the target.
-// Returns false, and leaves any earlier file as it was, when anything fails.
+// Writes the bytes to a temporary file of its own beside the target, flushes it to the disk and
+// renames it over the target (an existing file that differs only in case is the one replaced).
+// Returns false, and leaves any earlier file as it was, when anything fails, and also when the
+// target is read-only. A successful save removes what saves that were killed left behind.
 bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes);

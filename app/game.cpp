@@ -22,21 +22,22 @@ void Game::ShowMessage(const std::string& text) {
 
 void Game::PlaySoundFile(const std::string& name, int flags) {
     if (settings.SoundOn != 1) return;
-    const std::filesystem::path file = appFolder / "Sound" / name;
+    const std::filesystem::path file = FindIgnoringCase(appFolder / "Sound" / name);
     const bool returnAtOnce = (flags & 1) != 0;
     if (returnAtOnce) {
         platform.StartSound(file);
         return;
     }
     if (!FileExists(file)) return;
-    // Sound devices report the end of a sound unreliably, so the wait is the length the file
-    // itself declares.
+    // Sound devices report the end of a sound unreliably, so the wait is the length of the sound
+    // the file holds. Nothing of the game runs meanwhile: a command waiting for its sound must
+    // not find another command run inside it.
     const int duration = WaveDurationMilliseconds(file);
-    if (platform.StartSound(file) && duration > 0) platform.Pause(duration);
+    if (platform.StartSound(file) && duration > 0) platform.WaitForSound(duration);
 }
 
-void Game::SaveSettings() {
-    ::SaveSettings(appFolder, settings);
+bool Game::SaveSettings() {
+    return ::SaveSettings(appFolder, settings);
 }
 
 void Game::ShowIntro() {

@@ -49,11 +49,13 @@ public:
     // is already open the text is dropped.
     void ShowMessage(const std::string& text);
 
-    // Plays a wave file of the Sound folder when sound is on. Flag 1 returns at once; without it
-    // the call waits until the sound has ended (and plays nothing when the file is missing).
+    // Plays a wave file of the Sound folder (its name found without regard to case) when sound is
+    // on. Flag 1 returns at once; without it the call blocks until the sound has ended (and plays
+    // nothing when the file is missing).
     void PlaySoundFile(const std::string& name, int flags);
 
-    void SaveSettings();
+    // Writes the settings file; false when it could not be written.
+    bool SaveSettings();
 
     // The four status labels of the console.
     void ShowScore();

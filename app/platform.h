@@ -31,6 +31,11 @@ public:
     // what is due now and returns.
     virtual void Pause(int milliseconds) = 0;
     virtual void Sleep(int milliseconds) = 0;
+    // Waits while a sound plays to its end, as a blocking call does: no game timer ticks and no
+    // key or click reaches the game while it lasts (they are dropped, not kept for later); a
+    // timer that fell due meanwhile ticks once afterwards, as a queued timer message would. The
+    // windows keep repainting, so the game does not look hung.
+    virtual void WaitForSound(int milliseconds) = 0;
     virtual void DoEvents() = 0;
     virtual std::unique_ptr<GameTimer> CreateTimer(std::string name, int intervalMilliseconds,
                                                    std::function<void()> onTick) = 0;

@@ -17,35 +17,58 @@
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/modal_form.h"
 #include "app/qt_text.h"
+#include "app/window_chrome.h"
 
-namespace {
-
+// A game timer: a precise QTimer whose tick never starts inside its own previous tick, and
+// which, while the game waits for a sound, only notes that it fell due and ticks once afterwards.
 class QtGameTimer : public GameTimer {
 public:
-    QtGameTimer(int interval, std::function<void()> onTick) : onTick_(std::move(onTick)) {
+    QtGameTimer(QtPlatform& platform, int interval, std::function<void()> onTick)
+        : platform_(platform), onTick_(std::move(onTick)) {
         timer_.setTimerType(Qt::PreciseTimer);
         timer_.setInterval(interval);
         QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
+        platform_.timers_.push_back(this);
+    }
+    ~QtGameTimer() override {
+        auto& timers = platform_.timers_;
+        timers.erase(std::remove(timers.begin(), timers.end(), this), timers.end());
     }
 
     void SetEnabled(bool enabled) override {
         if (enabled == timer_.isActive()) return;
-        if (enabled)
+        if (enabled) {
             timer_.start();
-        else
+        } else {
             timer_.stop();
+            fellDue_ = false;  // a stopped timer's pending tick is gone, as its message would be
+        }
     }
     bool Enabled() const override { return timer_.isActive(); }
     int Interval() const override { return timer_.interval(); }
 
+    // After a sound: the tick that fell due during it comes as the next event.
+    void PostPendingTick() {
+        if (!fellDue_) return;
+        fellDue_ = false;
+        QTimer::singleShot(0, &timer_, [this] {
+            if (timer_.isActive()) Tick();
+        });
+    }
+
 private:
     void Tick() {
+        if (platform_.soundWaits_ > 0) {
+            fellDue_ = true;
+            return;
+        }
         // A tick never starts while the same timer's previous tick is still in a pause.
         if (running_) return;
         running_ = true;
@@ -53,9 +76,39 @@ private:
         running_ = false;
     }
 
+    QtPlatform& platform_;
     QTimer timer_;
     std::function<void()> onTick_;
     bool running_ = false;
+    bool fellDue_ = false;
+};
+
+namespace {
+
+// Drops every key, click and wheel turn while the game is blocked in a sound; paint, resize and
+// the like go through, so the windows stay drawn.
+class InputBlocker : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::ShortcutOverride:
+            case QEvent::Shortcut:
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::Wheel:
+            case QEvent::TouchBegin:
+            case QEvent::TouchUpdate:
+            case QEvent::TouchEnd:
+            case QEvent::InputMethod:
+            case QEvent::ContextMenu:
+                return true;
+            default:
+                return QObject::eventFilter(watched, event);
+        }
+    }
 };
 
 }  // namespace
@@ -76,13 +129,26 @@ void QtPlatform::Sleep(int milliseconds) {
     QThread::msleep(static_cast<unsigned long>(std::max(milliseconds, 0)));
 }
 
+void QtPlatform::WaitForSound(int milliseconds) {
+    InputBlocker blocker;
+    QCoreApplication::instance()->installEventFilter(&blocker);
+    ++soundWaits_;
+    QEventLoop loop;
+    QTimer::singleShot(std::max(milliseconds, 0), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+    --soundWaits_;
+    QCoreApplication::instance()->removeEventFilter(&blocker);
+    if (soundWaits_ == 0)
+        for (QtGameTimer* timer : timers_) timer->PostPendingTick();
+}
+
 void QtPlatform::DoEvents() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 std::unique_ptr<GameTimer> QtPlatform::CreateTimer(std::string /*name*/, int intervalMilliseconds,
                                                    std::function<void()> onTick) {
-    return std::make_unique<QtGameTimer>(intervalMilliseconds, std::move(onTick));
+    return std::make_unique<QtGameTimer>(*this, intervalMilliseconds, std::move(onTick));
 }
 
 std::string QtPlatform::NowText() {
@@ -143,13 +209,23 @@ void QtPlatform::ShowModal(ModalForm& form) {
     form.onClosed = nullptr;
 }
 
+int QtPlatform::RunSystemBox(QMessageBox::Icon icon, const std::string& title,
+                             const std::string& text, QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, ToQString(title), ToQString(text), buttons, mainWindow_);
+    box.setObjectName("SystemBox");
+    // The box would otherwise take the console's green labels onto the system's light grey; it
+    // gets the game's dark look whole instead, so its text reads well.
+    box.setStyleSheet(SystemBoxStyle());
+    return box.exec();
+}
+
 bool QtPlatform::AskYesNo(const std::string& title, const std::string& text) {
-    return QMessageBox::question(mainWindow_, ToQString(title), ToQString(text),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return RunSystemBox(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 void QtPlatform::ShowOkMessage(const std::string& title, const std::string& text) {
-    QMessageBox::information(mainWindow_, ToQString(title), ToQString(text));
+    RunSystemBox(QMessageBox::Information, title, text, QMessageBox::Ok);
 }
 
 void QtPlatform::EndProgramNow() {

@@ -2,15 +2,18 @@
 #pragma once
 
 #include <QDialog>
+#include <QMessageBox>
 #include <QObject>
 #include <functional>
 #include <map>
 #include <memory>
 #include <random>
+#include <vector>
 
 #include "app/platform.h"
 
 class QSoundEffect;
+class QtGameTimer;
 
 class QtPlatform : public Platform {
 public:
@@ -19,6 +22,7 @@ public:
 
     void Pause(int milliseconds) override;
     void Sleep(int milliseconds) override;
+    void WaitForSound(int milliseconds) override;
     void DoEvents() override;
     std::unique_ptr<GameTimer> CreateTimer(std::string name, int intervalMilliseconds,
                                            std::function<void()> onTick) override;
@@ -46,7 +50,14 @@ protected:
     void EndProgramNow() override;
 
 private:
+    friend class QtGameTimer;
+    int RunSystemBox(QMessageBox::Icon icon, const std::string& title, const std::string& text,
+                     QMessageBox::StandardButtons buttons);
+
     std::mt19937 random_;
+    // While a sound is waited for, game timers only note that they fell due.
+    int soundWaits_ = 0;
+    std::vector<QtGameTimer*> timers_;
     std::map<std::string, WindowFactory> factories_;
     std::map<std::string, std::unique_ptr<QSoundEffect>> sounds_;
     QWidget* mainWindow_ = nullptr;

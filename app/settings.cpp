@@ -67,9 +67,9 @@ Settings LoadSettings(const std::filesystem::path& appFolder) {
     }
 }
 
-void SaveSettings(const std::filesystem::path& appFolder, const Settings& settings) {
+bool SaveSettings(const std::filesystem::path& appFolder, const Settings& settings) {
     const std::string bytes = settings.Language + std::string(kCrLf) +
                               PrintNumber(settings.SoundOn) + std::string(kCrLf) +
                               PrintNumber(settings.TypeSoundOn) + std::string(kCrLf);
-    WriteFileAtomically(SettingsFile(appFolder), bytes);
+    return WriteFileAtomically(SettingsFile(appFolder), bytes);
 }

@@ -54,7 +54,12 @@ void SettingsForm::chkTypesound_Click(bool ticked) {
 }
 
 void SettingsForm::lblSave_Click() {
-    game_.SaveSettings();
+    if (!game_.SaveSettings()) {
+        // The window stays open, so the player can free the disk and save again; the changes are
+        // in effect for this run either way.
+        game_.platform.ShowOkMessage(Game::kTitle, kSaveFailed);
+        return;
+    }
     Close();
 }
 

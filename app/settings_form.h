@@ -27,6 +27,9 @@ public:
     void topright_Click() { Close(); }
 
     static constexpr const char* kUpdatePage = "http://update.zindrel.example/check.php";
+    static constexpr const char* kSaveFailed =
+        "The settings could not be saved: Zindrel.ini cannot be written (the disk may be full or "
+        "the folder read-only). They stay in effect until you quit.";
 
 protected:
     void OnLoad() override;

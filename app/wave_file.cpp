@@ -1,10 +1,10 @@
 // Reading the length of a wave file from its RIFF header.
 #include "wave_file.h"
 
-#include <cstdint>
+#include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <string>
+#include <system_error>
 
 namespace {
 
@@ -17,32 +17,42 @@ std::uint32_t LittleEndian32(std::string_view bytes, std::size_t at) {
 
 }  // namespace
 
-int WaveDurationFromHeader(std::string_view bytes) {
+int WaveDurationFromHeader(std::string_view bytes, std::uint64_t fileSize) {
     if (bytes.size() < 12 || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE") return 0;
-    std::uint32_t byteRate = 0, dataSize = 0;
+    std::uint32_t byteRate = 0;
+    std::uint64_t dataSize = 0;
     bool haveFormat = false, haveData = false;
-    for (std::size_t at = 12; at + 8 <= bytes.size();) {
-        const std::string_view id = bytes.substr(at, 4);
-        const std::uint32_t size = LittleEndian32(bytes, at + 4);
-        if (id == "fmt " && at + 8 + 12 <= bytes.size()) {
-            byteRate = LittleEndian32(bytes, at + 8 + 8);
+    for (std::uint64_t at = 12; at + 8 <= bytes.size();) {
+        const std::size_t here = static_cast<std::size_t>(at);
+        const std::string_view id = bytes.substr(here, 4);
+        const std::uint32_t size = LittleEndian32(bytes, here + 4);
+        if (id == "fmt " && here + 8 + 12 <= bytes.size()) {
+            byteRate = LittleEndian32(bytes, here + 8 + 8);
             haveFormat = true;
         } else if (id == "data") {
-            dataSize = size;
+            // A streamed or cut file declares more than it holds (0xFFFFFFFF for "unknown"):
+            // only the bytes that are really there play.
+            const std::uint64_t present = fileSize > at + 8 ? fileSize - (at + 8) : 0;
+            dataSize = std::min<std::uint64_t>(size, present);
             haveData = true;
         }
         if (haveFormat && haveData) break;
-        at += 8 + static_cast<std::size_t>(size) + (size & 1);  // chunks are padded to even sizes
+        at += 8 + static_cast<std::uint64_t>(size) + (size & 1);  // chunks are padded to even sizes
     }
     if (!haveFormat || !haveData || byteRate == 0) return 0;
-    return static_cast<int>(static_cast<std::uint64_t>(dataSize) * 1000 / byteRate);
+    const std::uint64_t milliseconds = dataSize * 1000 / byteRate;
+    return static_cast<int>(std::min<std::uint64_t>(milliseconds, kMaxSoundMilliseconds));
 }
 
 int WaveDurationMilliseconds(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) return 0;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (error) return 0;
     std::ifstream in(file, std::ios::binary);
     if (!in) return 0;
     std::string header(4096, '\0');
     in.read(header.data(), static_cast<std::streamsize>(header.size()));
     header.resize(static_cast<std::size_t>(in.gcount()));
-    return WaveDurationFromHeader(header);
+    return WaveDurationFromHeader(header, size);
 }

@@ -17,6 +17,20 @@ QString ChromeStyle() {
     )";
 }
 
+QString SystemBoxStyle() {
+    return R"(
+        QMessageBox { background: #101010; }
+        QMessageBox QLabel { color: #00c000; background: transparent; font-family: "Courier"; }
+        QMessageBox QPushButton {
+            color: #00c000; background: #000000; border: 1px solid #00c000;
+            padding: 3px 14px; min-width: 60px; font-family: "Courier";
+        }
+        QMessageBox QPushButton:hover, QMessageBox QPushButton:focus {
+            color: #000000; background: #00c000;
+        }
+    )";
+}
+
 QPixmap ZdlIcon() {
     QPixmap icon(22, 22);
     icon.fill(Qt::black);

@@ -14,6 +14,10 @@ class QWidget;
 // The style rules of the labels every window has: plain labels, the title and the close label.
 QString ChromeStyle();
 
+// The look of the system's Yes/No and OK boxes: the game's dark colours, readable whatever the
+// window they belong to.
+QString SystemBoxStyle();
+
 // The small "Z" icon of the title bars.
 QPixmap ZdlIcon();
 

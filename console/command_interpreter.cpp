@@ -51,6 +51,11 @@ void CommandInterpreter::SubmitCommandLine(const std::string& command) {
 }
 
 void CommandInterpreter::RunLine(const std::string& line) {
+    struct Running {
+        int& depth;
+        explicit Running(int& d) : depth(++d) {}
+        ~Running() { --depth; }
+    } running{running_};
     MainConsole& console = game_.console;
     console.ConsolePrint("", 0, true);
 

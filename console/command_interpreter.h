@@ -36,6 +36,9 @@ public:
     // Splits a transcript line into its words and picks the command word.
     static CommandLineWords Parse(const std::string& line);
 
+    // True while a command runs (it may be waiting in a pause).
+    bool Running() const { return running_ > 0; }
+
 private:
     void RunLine(const std::string& line);
     // True when the line has exactly that many arguments; otherwise the usage text of the key
@@ -56,6 +59,7 @@ private:
     void Password(CommandLineWords& line);
     void Disconnect(CommandLineWords& line);
     void LeaveLoginScreen();
+    void ReturnToOwnPrompt();
 
     // Console commands.
     void Cls(CommandLineWords& line);
@@ -76,4 +80,5 @@ private:
     bool SaveLoadAllowed(CommandLineWords& line);
 
     Game& game_;
+    int running_ = 0;
 };

@@ -95,11 +95,10 @@ void ConsoleTextBox::MoveCaretToEnd() {
 
 void ConsoleTextBox::TypeCharacters(const QString& text) {
     if (console_ == nullptr) return;
-    for (QChar character : text) {
-        if (character == '\n' || character == '\r' || character == '\t') continue;
-        if (character.unicode() < 32) continue;
-        console_->CommandLine_KeyPress(ToCodePage(character));
-    }
+    // Only printable characters are typed: Delete, the other control keys and the halves of
+    // characters the code page cannot hold give nothing.
+    for (QChar character : text)
+        if (character.isPrint()) console_->CommandLine_KeyPress(ToCodePage(character));
 }
 
 void ConsoleTextBox::keyPressEvent(QKeyEvent* event) {

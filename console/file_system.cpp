@@ -45,12 +45,19 @@ void FolderStructureBuilder::AddLine(std::string_view line) {
 }
 
 std::string WriteFolderStructure(const FileSystemRecord& record) {
+    // The files are sorted into their folders once, keeping list order within each folder, so a
+    // large file system costs files plus folders, not their product.
+    std::vector<std::vector<const std::string*>> filesOf(record.Folders.size());
+    for (const std::string& entry : record.Files) {
+        const int folder = FolderOfFile(entry);
+        if (folder >= 0 && static_cast<std::size_t>(folder) < filesOf.size())
+            filesOf[static_cast<std::size_t>(folder)].push_back(&entry);
+    }
     std::string text;
     for (std::size_t folder = 0; folder < record.Folders.size(); ++folder) {
         if (folder != 0) text += "+" + record.Folders[folder] + std::string(kCrLf);
-        for (const std::string& entry : record.Files) {
-            if (FolderOfFile(entry) != static_cast<int>(folder)) continue;
-            const std::string name = NameOfFile(entry);
+        for (const std::string* entry : filesOf[folder]) {
+            const std::string name = NameOfFile(*entry);
             text += "--" + name.substr(0, name.find('&')) + std::string(kCrLf);
         }
     }

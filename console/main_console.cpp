@@ -197,6 +197,10 @@ void MainConsole::CommandLine_KeyDown(ConsoleKey key) {
 
 void MainConsole::CommandLine_KeyPress(char character) {
     if (!commandLineEnabled_) return;
+    // Only printable characters are typed; control characters (Delete's 0x7F among them) never
+    // reach the transcript, where they would turn a command into rubbish.
+    const auto byte = static_cast<unsigned char>(character);
+    if (byte < 0x20 || byte == 0x7F) return;
     Append(std::string_view(&character, 1));
 }
 

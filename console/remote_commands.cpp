@@ -103,7 +103,8 @@ void CommandInterpreter::Telnet(CommandLineWords& line) {
     console.SetTextColour(kLoginScreenBlue);
     state.TelnetSessionOpen = true;
     console.ConsolePrint(state.TelnetLoginScreen, 2, true);
-    console.Prompt = "LOGIN: ";
+    // The next mission may have started during the print and closed this session already.
+    if (state.TelnetSessionOpen) console.Prompt = "LOGIN: ";
 }
 
 void CommandInterpreter::LeaveLoginScreen() {
@@ -115,8 +116,20 @@ void CommandInterpreter::LeaveLoginScreen() {
     console.ConsolePrint(game_.LangString("str63"), 0, true);
 }
 
+void CommandInterpreter::ReturnToOwnPrompt() {
+    // A login prompt without a session behind it has nothing to answer: whatever left it there,
+    // the next Enter brings the player back to his own prompt instead of asking forever.
+    MainConsole& console = game_.console;
+    if (game_.state.Connected) return;
+    console.Prompt = "root[" + game_.local.CurrentFolder + "]# ";
+    console.SetTextColour(kConsoleGreen);
+}
+
 void CommandInterpreter::Login(CommandLineWords& line) {
-    if (!game_.state.TelnetSessionOpen) return;
+    if (!game_.state.TelnetSessionOpen) {
+        ReturnToOwnPrompt();
+        return;
+    }
     const std::string answer = line.Answer();
     if (answer.empty()) {
         LeaveLoginScreen();
@@ -130,7 +143,10 @@ void CommandInterpreter::Login(CommandLineWords& line) {
 
 void CommandInterpreter::Password(CommandLineWords& line) {
     GameState& state = game_.state;
-    if (!state.TelnetSessionOpen) return;
+    if (!state.TelnetSessionOpen) {
+        ReturnToOwnPrompt();
+        return;
+    }
     const std::string answer = line.Answer();
     MainConsole& console = game_.console;
     if (answer.empty()) {
@@ -148,6 +164,8 @@ void CommandInterpreter::Password(CommandLineWords& line) {
     console.ConsolePrint("", 0, true);
     game_.PlaySoundFile("alert.wav", 1);
     game_.ShowMessage(game_.LangString("str67"));
+    // A new mission that started while the message was open has ended this session.
+    if (!state.TelnetSessionOpen) return;
     game_.SetConnected(true);
     // The connection log of this session is on the host until the player deletes it.
     state.LogDeleted = false;

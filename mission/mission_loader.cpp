@@ -11,11 +11,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Replaces every occurrence, scanning on after each inserted value.
+// Replaces every occurrence in one pass that builds the result, so a line full of placeholders
+// costs what its length costs; an inserted value is not scanned again for the same placeholder.
 void ReplaceAll(std::string& text, std::string_view placeholder, const std::string& value) {
+    std::string result;
+    std::size_t from = 0;
     for (std::size_t at = text.find(placeholder); at != std::string::npos;
-         at = text.find(placeholder, at + value.size()))
-        text.replace(at, placeholder.size(), value);
+         at = text.find(placeholder, from)) {
+        result.append(text, from, at - from);
+        result += value;
+        from = at + placeholder.size();
+    }
+    result.append(text, from, std::string::npos);
+    text = std::move(result);
 }
 
 bool Holds(const std::string& text, std::string_view placeholder) {
@@ -74,6 +82,9 @@ void Game::StartMission(const fs::path& missionFile) {
     if (state.AttackPort == 0) state.AttackPort = RandomPort(platform);
     if (state.MissionPassword.empty()) state.MissionPassword = kDefaultPassword;
 
+    // A login screen (or a session) of the last target that is still open ends with the mission
+    // it belonged to; the player is back at his own prompt.
+    const bool sessionWasOpen = state.TelnetSessionOpen || state.Connected;
     state.TargetPinged = false;
     state.Connected = false;
     state.TelnetSessionOpen = false;
@@ -88,6 +99,13 @@ void Game::StartMission(const fs::path& missionFile) {
     ShowStatus(LangString("str16"));
     ShowTrace(LangString("str17"));
     state.TraceProgress = 0;
+    if (sessionWasOpen) {
+        console.TraceTimer().SetEnabled(false);
+        console.SetTextColour(kConsoleGreen);
+        console.Prompt = "root[" + local.CurrentFolder + "]# ";
+        // A command that is running prints the prompt at its end; at rest the console shows it now.
+        if (!interpreter.Running()) console.ShowPrompt();
+    }
 }
 
 void Game::LoadMission(const fs::path& missionFile) {

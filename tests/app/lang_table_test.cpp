@@ -100,6 +100,15 @@ TEST(LangRecovery, UnreadableEnglishAfterYesEndsWithAMessageInsteadOfAskingAgain
     EXPECT_NE(test.platform.okMessages[0].find("English"), std::string::npos);
 }
 
+TEST(LangLookup, ALanguageListedWithAnUpperCaseExtensionIsTheOneRead) {
+    TestGame test(false);
+    test.folder.Write("Lang/English.zdl", kEnglish);
+    test.folder.Write("Lang/Deutsch.ZDL", "str12=>Sprache\r\n");
+    test.game->settings.Language = "Deutsch";
+    EXPECT_EQ(test.Lang("str12"), "Sprache");
+    EXPECT_TRUE(test.platform.questions.empty());
+}
+
 TEST(LangRecovery, ALanguageNameCannotReachOutsideTheLangFolder) {
     TestGame test(false);
     test.folder.Write("Lang/English.zdl", kEnglish);

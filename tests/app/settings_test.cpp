@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/wave_file.h"
+#include "harness/disk_faults.h"
 #include "harness/test_game.h"
 
 namespace {
@@ -42,9 +43,11 @@ TEST(SettingsSave, WritesThreeLinesInPrintFormAndNeverHalfAFile) {
     SaveSettings(folder.Path(), Settings{"Deutsch", 0, 1});
     EXPECT_EQ(folder.Read("Zindrel.ini"), "Deutsch\r\n 0 \r\n 1 \r\n");
 
-    // A temporary file that cannot be made stops the save and keeps the old file whole.
-    std::filesystem::create_directories(folder.Path() / "Zindrel.ini.tmp");
-    SaveSettings(folder.Path(), Settings{"English", 1, 1});
+    // A full disk stops the save, reports it and keeps the old file whole.
+    {
+        FullDisk full;
+        EXPECT_FALSE(SaveSettings(folder.Path(), Settings{"English", 1, 1}));
+    }
     EXPECT_EQ(folder.Read("Zindrel.ini"), "Deutsch\r\n 0 \r\n 1 \r\n");
 }
 
@@ -99,10 +102,60 @@ TEST_F(SettingsWindow, ChangesTakeEffectAtOnceAndOnlySaveWrites) {
     EXPECT_EQ(test.folder.Read("Zindrel.ini"), "Deutsch\r\n 0 \r\n 0 \r\n");
 }
 
+TEST_F(SettingsWindow, AFailedSaveSaysSoAndKeepsTheWindowAndTheOldFile) {
+    test.folder.Write("Zindrel.ini", "English\r\n 1 \r\n 1 \r\n");
+    Open([&](SettingsForm& form) {
+        form.chkSound_Click(false);
+        {
+            FullDisk full;
+            form.lblSave_Click();
+        }
+        EXPECT_TRUE(form.IsOpen());
+        EXPECT_EQ(test.platform.okMessages,
+                  std::vector<std::string>{std::string("Zindrel: ") + SettingsForm::kSaveFailed});
+    });
+    EXPECT_EQ(test.folder.Read("Zindrel.ini"), "English\r\n 1 \r\n 1 \r\n");
+    EXPECT_EQ(test.game->settings.SoundOn, 0);  // in effect for this run all the same
+}
+
 TEST_F(SettingsWindow, UpdateLinkOpensTheUpdatePageWithTheVersion) {
     Open([](SettingsForm& form) { form.lblUpdate_Click(); });
     ASSERT_EQ(test.platform.openedAddresses.size(), 1u);
     EXPECT_TRUE(test.platform.openedAddresses[0].ends_with("?checkupdate=20&version=1.21"));
+}
+
+// A wave header: 8-bit mono at the given byte rate, declaring the given data size.
+std::string WaveHeader(std::uint32_t byteRate, std::uint32_t declaredData) {
+    auto le32 = [](std::uint32_t value) {
+        std::string bytes(4, '\0');
+        for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+        return bytes;
+    };
+    return "RIFF" + le32(36 + declaredData) + "WAVE" + "fmt " + le32(16) +
+           std::string("\x01\x00\x01\x00", 4) + le32(byteRate) + le32(byteRate) +
+           std::string("\x01\x00\x08\x00", 4) + "data" + le32(declaredData);
+}
+
+TEST(WaveLength, TheWaitIsWhatTheFileHoldsAndNeverHours) {
+    struct Case {
+        const char* name;
+        std::string header;
+        std::uint64_t fileSize;
+        int expected;
+    };
+    const Case cases[] = {
+        {"AsDeclared", WaveHeader(1000, 300), 44 + 300, 300},
+        {"StreamedSizeUnknown", WaveHeader(1000, 0xFFFFFFFF), 44 + 500, 500},
+        {"CutShort", WaveHeader(8000, 80000), 44 + 4000, 500},
+        {"DeclaredSmallerThanTheFile", WaveHeader(1000, 300), 44 + 900, 300},
+        {"HugeFileIsCapped", WaveHeader(1, 0xFFFFFFFF), 44ull + 0xFFFFFFFFull,
+         kMaxSoundMilliseconds},
+        {"NoByteRate", WaveHeader(0, 300), 44 + 300, 0},
+        {"NoWaveAtAll", "RIFF", 4, 0},
+        {"HeaderCutBeforeTheData", WaveHeader(1000, 300).substr(0, 30), 30, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(WaveDurationFromHeader(c.header, c.fileSize), c.expected) << c.name;
 }
 
 TEST(SoundPlaying, WaitsForTheEndOnlyWhenAskedAndOnlyWhenSomethingPlays) {
@@ -125,6 +178,15 @@ TEST(SoundPlaying, WaitsForTheEndOnlyWhenAskedAndOnlyWhenSomethingPlays) {
     test.game->settings.SoundOn = 0;
     test.game->PlaySoundFile("knock.wav", 1);
     EXPECT_EQ(test.platform.sounds.size(), 3u);
+
+    // A sound file whose name differs only in case is found all the same, and blocks.
+    test.platform.audioDevice = true;
+    test.game->settings.SoundOn = 1;
+    std::filesystem::rename(test.folder.Path() / "Sound/knock.wav",
+                            test.folder.Path() / "Sound/KNOCK.WAV");
+    test.game->PlaySoundFile("knock.wav", 2);
+    EXPECT_EQ(test.platform.Now(), 2 * knock);
+    EXPECT_EQ(test.platform.soundWaits.size(), 2u);
 }
 
 }  // namespace

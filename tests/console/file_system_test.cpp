@@ -1,6 +1,10 @@
 // Loading and saving the player's file system: the line format, the rebuild rule, and failures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "app/file_routines.h"
+#include "harness/disk_faults.h"
 #include "harness/test_game.h"
 
 namespace {
@@ -96,19 +100,44 @@ TEST(SaveFileSystem, AFailedSaveIsReportedAndKeepsTheOldFile) {
     test.game->state.HackerHandle = "neo";
     test.game->state.MissionPackName = "Rookie";
     test.folder.Write("FileSystem/neo-Rookiefs.zdl", "--old\r\n");
-    std::filesystem::create_directories(test.folder.Path() / "FileSystem/neo-Rookiefs.zdl.tmp");
-
-    EXPECT_FALSE(test.game->SaveFileSystem());
+    test.game->local.Files = {"0&new.txt"};
+    {
+        FullDisk full;
+        EXPECT_FALSE(test.game->SaveFileSystem());
+    }
     EXPECT_EQ(test.messages, std::vector<std::string>{test.Lang("str35")});
     EXPECT_EQ(test.folder.Read("FileSystem/neo-Rookiefs.zdl"), "--old\r\n");
 }
 
 TEST(SaveFileSystem, AHandleNeverWritesOutsideTheFileSystemFolder) {
-    TestGame test;
-    test.game->state.HackerHandle = "..";
-    test.game->state.MissionPackName = "/etc";
-    EXPECT_FALSE(test.game->SaveFileSystem());
-    EXPECT_EQ(test.messages, std::vector<std::string>{test.Lang("str35")});
+    const std::pair<std::string, std::string> names[] = {
+        {"..", "/etc"}, {std::string("ab\0cd", 5), "Pack"}, {"neo", "a/b"}, {"neo\x01", "Pack"}};
+    for (const auto& [handle, pack] : names) {
+        TestGame test;
+        test.game->state.HackerHandle = handle;
+        test.game->state.MissionPackName = pack;
+        EXPECT_FALSE(test.game->SaveFileSystem());
+        EXPECT_EQ(test.messages, std::vector<std::string>{test.Lang("str35")});
+        EXPECT_EQ(ListFiles(test.folder.Path() / "FileSystem", ".zdl"),
+                  std::vector<std::string>{"defaultfs.zdl"});
+    }
+}
+
+// Saving sorts the files into their folders once: at this size a pass over every file for
+// every folder takes minutes, and the test's time limit catches it.
+TEST(SaveFileSystem, AHugeFileSystemIsWrittenInOnePass) {
+    FileSystemRecord record;
+    record.Folders.assign(32767, "f");
+    record.Folders[0] = ".";
+    for (int i = 0; i < 600'000; ++i)
+        record.Files.push_back(std::to_string((i * 7919LL) % 32767) + "&n" + std::to_string(i));
+    const std::string text = WriteFolderStructure(record);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 32766 + 600'000);
+    // Within a folder the files keep their list order.
+    const std::size_t first = text.find("--n32767\r\n"), second = text.find("--n65534\r\n");
+    ASSERT_NE(first, std::string::npos);
+    EXPECT_LT(first, second);
+    EXPECT_TRUE(text.starts_with("--n0\r\n--n32767\r\n--n65534\r\n"));
 }
 
 }  // namespace

@@ -53,6 +53,18 @@ TEST_F(ConsoleKeys, EnterRunsTheLastLineAndAddsNothingItself) {
               atPrompt + "xyzzy now\r\n\r\n" + test.Lang("str104") + "\r\n\r\nroot[.]# ");
 }
 
+TEST_F(ConsoleKeys, OnlyPrintableCharactersAreTyped) {
+    const std::pair<char, bool> keys[] = {{'\x7F', false}, {'\x00', false}, {'\x01', false},
+                                          {'\x1B', false}, {'\t', false},   {'\x1F', false},
+                                          {'a', true},     {' ', true},     {'~', true},
+                                          {'\xE9', true},  {'\x80', true}};
+    for (const auto& [key, typed] : keys) {
+        const std::string before = test.Transcript();
+        test.Console().CommandLine_KeyPress(key);
+        EXPECT_EQ(test.Transcript(), typed ? before + key : before) << int(key);
+    }
+}
+
 TEST_F(ConsoleKeys, ADisabledInputLineTakesNoKeys) {
     test.Console().SetCommandLineEnabled(false);
     test.Type("rm");

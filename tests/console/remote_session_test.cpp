@@ -1,6 +1,8 @@
 // PING, TELNET, the login dialogue and DISCONNECT against a mission's target.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "harness/test_game.h"
 
 namespace {
@@ -84,6 +86,73 @@ TEST_F(RemoteSession, TelnetNeedsAPingAndTheRightAddressAndPort) {
     EXPECT_EQ(test.Console().TextColour(), kLoginScreenBlue);
     EXPECT_TRUE(state.TelnetSessionOpen);
     EXPECT_FALSE(state.Connected);
+}
+
+TEST_F(RemoteSession, KeysClicksAndTimersWaitOutTheDialUpSounds) {
+    test.Run("ping 10.20.30.40");
+    test.platform.soundWaits.clear();
+    // During the dial-up the player hammers Enter and clicks the mail button; a timer falls due.
+    const std::int64_t start = test.platform.Now();
+    const std::size_t formsBefore = test.platform.shownForms.size();
+    for (std::int64_t at : {start + 10, start + 400, start + 1500}) {
+        test.platform.PostInputAt(at, [this] { test.Enter(); });
+        test.platform.PostInputAt(at, [this] { test.Console().ButtonClick("butemail"); });
+    }
+    std::vector<std::int64_t> ticks;
+    auto probe =
+        test.platform.CreateTimer("Probe", 100, [&] { ticks.push_back(test.platform.Now()); });
+    probe->SetEnabled(true);
+
+    test.Run("telnet 10.20.30.40 2345");
+
+    ASSERT_EQ(test.platform.soundWaits.size(), 3u);
+    const std::int64_t soundsEnd = start + test.platform.soundWaits[0].milliseconds +
+                                   test.platform.soundWaits[1].milliseconds +
+                                   test.platform.soundWaits[2].milliseconds;
+    ASSERT_GT(soundsEnd, start + 1500);
+    EXPECT_EQ(test.platform.droppedInputs, 6);
+    EXPECT_EQ(test.platform.shownForms.size(), formsBefore);
+    // Nothing ran inside the command: the login screen follows its sounds directly.
+    EXPECT_EQ(test.Transcript(), "ACME GATEWAY\r\n\r\n\r\nLOGIN: ");
+    // The timer that fell due during the sounds ticked once, after them.
+    ASSERT_FALSE(ticks.empty());
+    EXPECT_EQ(ticks.front(), soundsEnd);
+    EXPECT_EQ(std::count(ticks.begin(), ticks.end(), soundsEnd), 1);
+}
+
+TEST_F(RemoteSession, AMissionStartingDuringTheLoginDialogueEndsIt) {
+    test.Run("ping 10.20.30.40");
+    test.Run("telnet 10.20.30.40 2345");
+    test.Type("roo");
+    test.Console().MissionTimer().SetEnabled(true);  // the next mission is on its way
+    test.platform.Pause(5000);
+
+    EXPECT_FALSE(state.TelnetSessionOpen);
+    EXPECT_EQ(test.Console().Prompt, "root[.]# ");
+    EXPECT_TRUE(test.Transcript().ends_with("LOGIN: roo\r\nroot[.]# "));
+    EXPECT_EQ(test.Console().TextColour(), kConsoleGreen);
+    EXPECT_NE(test.Run("dir").find(Lang("str81")), std::string::npos);
+
+    // The same when the mission arrives while the "logged in" message is on screen.
+    state.AttackIp = "10.20.30.40";
+    state.AttackPort = 2345;
+    state.MissionPassword = "Sesame";
+    test.Run("ping 10.20.30.40");
+    test.Run("telnet 10.20.30.40 2345");
+    test.Run("admin");
+    test.Console().MissionTimer().SetEnabled(true);
+    test.platform.WhenShown("frmMessage", [this](ModalForm&) { test.platform.Pause(5000); });
+    test.Run("Sesame");
+    EXPECT_FALSE(state.Connected);
+    EXPECT_FALSE(test.Console().TraceTimer().Enabled());
+    EXPECT_EQ(test.Console().Prompt, "root[.]# ");
+    EXPECT_TRUE(test.Transcript().ends_with("root[.]# "));
+}
+
+TEST_F(RemoteSession, ALoginPromptWithNoSessionBehindItLeadsBackToTheOwnPrompt) {
+    test.Console().Prompt = "LOGIN: ";
+    test.Console().ShowPrompt();
+    EXPECT_TRUE(test.Run("anything").ends_with("\r\n\r\nroot[.]# "));
 }
 
 TEST_F(RemoteSession, TheLoginDialogueComparesTheFirstWordExactly) {

@@ -61,6 +61,16 @@ void FakePlatform::RunTimersDueBy(std::int64_t limit) {
         for (Timer* timer : timers_)
             if (timer->Ready(limit) && (next == nullptr || timer->Due() < next->Due()))
                 next = timer;
+        const auto input = inputs_.begin();
+        const bool inputFirst = input != inputs_.end() && input->first <= limit &&
+                                (next == nullptr || input->first <= next->Due());
+        if (inputFirst) {
+            now_ = std::max(now_, input->first);
+            auto deliver = std::move(input->second);
+            inputs_.erase(input);
+            deliver();
+            continue;
+        }
         if (next == nullptr) return;
         now_ = std::max(now_, next->Due());
         next->Fire();
@@ -75,6 +85,21 @@ void FakePlatform::Pause(int milliseconds) {
 
 void FakePlatform::Sleep(int milliseconds) {
     now_ += std::max(milliseconds, 0);
+}
+
+void FakePlatform::WaitForSound(int milliseconds) {
+    const std::int64_t until = now_ + std::max(milliseconds, 0);
+    soundWaits.push_back({now_, milliseconds});
+    // What the player does while the game is blocked is lost; what came before is still queued.
+    for (auto input = inputs_.lower_bound(now_); input != inputs_.end() && input->first < until;) {
+        input = inputs_.erase(input);
+        ++droppedInputs;
+    }
+    now_ = until;
+}
+
+void FakePlatform::PostInputAt(std::int64_t when, std::function<void()> input) {
+    inputs_.emplace(when, std::move(input));
 }
 
 void FakePlatform::DoEvents() {

@@ -26,6 +26,7 @@ public:
 
     void Pause(int milliseconds) override;
     void Sleep(int milliseconds) override;
+    void WaitForSound(int milliseconds) override;
     void DoEvents() override;
     std::unique_ptr<GameTimer> CreateTimer(std::string name, int intervalMilliseconds,
                                            std::function<void()> onTick) override;
@@ -50,6 +51,11 @@ public:
     // Sees every window as it opens, before its script runs.
     std::function<void(ModalForm&)> whenAnyShown;
 
+    // A key or click the player makes at a moment of virtual time: it reaches the game when the
+    // game next lets events run at or after that moment (a pause, DoEvents), in time order with
+    // the timers. One that falls into a wait for a sound is dropped.
+    void PostInputAt(std::int64_t when, std::function<void()> input);
+
     // Test settings.
     std::string nowText = "10.12.2026 01:36:17";
     // Fractions the game draws, in order; once they run out a fixed pseudo-random sequence
@@ -72,6 +78,12 @@ public:
     int cdTrayOpened = 0;
     int reseedCount = 0;
     std::vector<std::string> timerLog;  // "<time> <timer name>" for every tick, in order
+    struct SoundWait {
+        std::int64_t startedAt;
+        int milliseconds;
+    };
+    std::vector<SoundWait> soundWaits;
+    int droppedInputs = 0;
 
 protected:
     void EndProgramNow() override;
@@ -80,11 +92,13 @@ private:
     class Timer;
     friend class Timer;
 
-    // Fires, in order of their due times, every enabled timer due by the limit.
+    // Fires, in order of their due times, every enabled timer due by the limit, and delivers the
+    // player's input posted for moments up to the limit among them.
     void RunTimersDueBy(std::int64_t limit);
 
     std::int64_t now_ = 0;
     std::uint32_t randomState_ = 12345;
     std::vector<Timer*> timers_;
     std::map<std::string, std::deque<std::function<void(ModalForm&)>>> scripts_;
+    std::multimap<std::int64_t, std::function<void()>> inputs_;
 };

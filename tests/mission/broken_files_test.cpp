@@ -2,6 +2,7 @@
 // or are refused the way the game refuses an unreadable file.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "harness/test_game.h"
@@ -94,6 +95,82 @@ TEST(BrokenFiles, LanguageAndFileSystemFilesFailOnlyTheDocumentedWays) {
             EXPECT_EQ(test.messages.back(), test.Lang("str34"));
         }
     }
+}
+
+// A file broken in a way no real pack is: a folder in its place, or a file past the limits.
+struct Breakage {
+    const char* name;
+    std::function<void(const TempAppFolder&, const std::string& relative)> make;
+};
+
+const Breakage kBreakages[] = {
+    {"AFolder",
+     [](const TempAppFolder& folder, const std::string& relative) {
+         std::filesystem::remove(folder.Path() / relative);
+         std::filesystem::create_directories(folder.Path() / relative);
+     }},
+    {"PastTheSizeLimit",
+     [](const TempAppFolder& folder, const std::string& relative) {
+         folder.Write(relative, std::string(kMaxFileBytes + 1, 'a'));
+     }},
+    {"ALineTooLong",
+     [](const TempAppFolder& folder, const std::string& relative) {
+         const std::string name = std::filesystem::path(relative).filename().string();
+         folder.Write(relative, name + "\r\n" + std::string(kMaxLineBytes + 1, 'a') + "\r\n");
+     }},
+    {"TooManyLines",
+     [](const TempAppFolder& folder, const std::string& relative) {
+         const std::string name = std::filesystem::path(relative).filename().string();
+         std::string lines = name + "\r\n";
+         for (std::size_t i = 0; i < kMaxLines; ++i) lines += "+\r\n";
+         folder.Write(relative, lines);
+     }},
+};
+
+TEST(BrokenFiles, EveryReaderRefusesAFolderOrAnOversizedFileWithItsOwnMessage) {
+    for (const Breakage& breakage : kBreakages) {
+        SCOPED_TRACE(breakage.name);
+        {  // the language file: the recovery question
+            TestGame test(false);
+            breakage.make(test.folder, "Lang/English.zdl");
+            test.platform.yesNoAnswers = {false};
+            EXPECT_THROW(test.Lang("str1"), ProgramEnded);
+            EXPECT_EQ(test.platform.questions.size(), 1u);
+        }
+        {  // the player's file system: its message, then the end
+            TestGame test;
+            breakage.make(test.folder, "FileSystem/defaultfs.zdl");
+            EXPECT_THROW(test.game->LoadFileSystem("default"), ProgramEnded);
+            EXPECT_EQ(test.messages, std::vector<std::string>{test.Lang("str34")});
+        }
+        {  // a mission: the read message, then the end
+            TestGame test;
+            test.game->state.MissionPackName = "Pack";
+            breakage.make(test.folder, "MissionPack/Pack/m1.zdl");
+            EXPECT_THROW(test.game->StartMission(test.folder.Path() / "MissionPack/Pack/m1.zdl"),
+                         ProgramEnded);
+            EXPECT_EQ(test.messages, std::vector<std::string>{test.Lang("str2")});
+        }
+    }
+}
+
+TEST(BrokenFiles, ABrokenSettingsFileGivesTheDefaults) {
+    for (const Breakage& breakage : kBreakages) {
+        if (std::string(breakage.name) == "TooManyLines") continue;  // only three lines are read
+        SCOPED_TRACE(breakage.name);
+        TempAppFolder folder;
+        breakage.make(folder, "Zindrel.ini");
+        const Settings read = LoadSettings(folder.Path());
+        EXPECT_EQ(read.Language, "English");
+        EXPECT_EQ(read.SoundOn, 1);
+    }
+    // A NUL where the language name starts names no file: the question, not a crash.
+    TestGame test;
+    test.folder.Write("Zindrel.ini", std::string(1, '\0') + "English\r\n 1 \r\n 1 \r\n");
+    test.game->settings = LoadSettings(test.folder.Path());
+    test.platform.yesNoAnswers = {true};
+    EXPECT_EQ(test.Lang("str18"), "Connection closed.");
+    EXPECT_EQ(test.platform.questions.size(), 1u);
 }
 
 }  // namespace

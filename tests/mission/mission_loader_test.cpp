@@ -83,6 +83,30 @@ TEST_F(MissionLoading, PlaceholdersAreFilledInOrderAndInsertedValuesScannedAgain
     EXPECT_EQ(state.MissionPassword, "plonkit4");
 }
 
+// A pack can fill a line with placeholders; filling them costs the line's length, not its
+// square. At this size a quadratic fill takes minutes: the test's time limit catches it.
+TEST_F(MissionLoading, AHugeLineOfPlaceholdersIsFilledInOnePass) {
+    std::string line;
+    for (int i = 0; i < 1'000'000; ++i) line += "{own_ip}";
+    const std::string filled = test.game->ExpandPlaceholders(line);
+    ASSERT_EQ(filled.size(), 1'000'000u * 15);
+    EXPECT_EQ(filled.substr(0, 30), "192.168.010.001192.168.010.001");
+    EXPECT_EQ(filled.find('{'), std::string::npos);
+}
+
+TEST_F(MissionLoading, MissionFilesListedInAnyCaseAreTheOnesPlayed) {
+    test.folder.Write("MissionPack/Pack/M1.ZDL", "m1.zdl\r\n*EMAIL\r\nfirst\r\nx\r\n*END\r\n");
+    test.folder.Write("MissionPack/Pack/M2.zdl", "m2.zdl\r\n*EMAIL\r\nsecond\r\nx\r\n*END\r\n");
+    test.game->CountPackMissions();
+    EXPECT_EQ(state.MissionCount, 2);
+    test.game->MissionTimerTick();
+    EXPECT_EQ(state.MailSubject, "first");
+    state.MissionsCompleted = 1;
+    test.game->MissionTimerTick();
+    EXPECT_EQ(state.MailSubject, "second");
+    EXPECT_TRUE(test.messages.empty());
+}
+
 TEST(RandomValues, TableIndexesRoundHalvesToEvenAndNeverPickTheFirstSlot) {
     const std::pair<double, const char*> logins[] = {
         {0.0, "noname"}, {0.0624, "noname"}, {0.0625, "anonymous"}, {0.1875, "anonymous"},
