@@ -27,6 +27,10 @@ QString ToQString(std::string_view bytes) {
 char ToCodePage(QChar character) {
     const char16_t unicode = character.unicode();
     if (unicode < 0x80 || (unicode >= 0xA0 && unicode <= 0xFF)) return static_cast<char>(unicode);
+    // The five bytes the code page leaves undefined travel as their C1 control characters, so a
+    // file's bytes come back exactly as they were read.
+    if (unicode >= 0x80 && unicode <= 0x9F && kHighControls[unicode - 0x80] == 0)
+        return static_cast<char>(unicode);
     for (int i = 0; i < 32; ++i)
         if (kHighControls[i] == unicode && unicode != 0) return static_cast<char>(0x80 + i);
     return '?';

@@ -6,6 +6,7 @@
 #include <string_view>
 
 QString ToQString(std::string_view bytes);
-// Characters outside the code page become '?'.
+// Every byte comes back as it went in (the five undefined ones as their C1 control characters);
+// other characters outside the code page become '?'.
 std::string FromQString(const QString& text);
 char ToCodePage(QChar character);

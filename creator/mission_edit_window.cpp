@@ -6,12 +6,15 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "app/qt_text.h"
@@ -26,10 +29,42 @@ QString ForTextBox(const std::string& bytes) {
     return text;
 }
 
+// The box's own characters, read raw: the plain-text reading turns a no-break space into a
+// blank, which would rename a file on the target when an unedited mission is saved.
 std::string FromTextBox(const QPlainTextEdit* box) {
-    QString text = box->toPlainText();
-    text.replace(QChar('\n'), QStringLiteral("\r\n"));
+    QString text = box->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
     return FromQString(text);
+}
+
+// A one-line box (the mail's title and sender): whatever is pasted or dropped into it keeps only
+// its first line, so the mission file's lines never shift.
+QLineEdit* OneLineBox(const char* name, const std::string& text, QWidget* parent) {
+    auto* box = new QLineEdit(ToQString(text), parent);
+    box->setObjectName(name);
+    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& edited) {
+        if (!edited.contains(QChar('\r')) && !edited.contains(QChar('\n'))) return;
+        // The inserted piece is what lies between the text's unchanged start and end.
+        const QString before = box->property("lastText").toString();
+        qsizetype start = 0;
+        while (start < before.size() && start < edited.size() && before[start] == edited[start])
+            ++start;
+        qsizetype tail = 0;
+        while (tail < before.size() - start && tail < edited.size() - start &&
+               before[before.size() - 1 - tail] == edited[edited.size() - 1 - tail])
+            ++tail;
+        QString inserted = edited.mid(start, edited.size() - start - tail);
+        const qsizetype lineEnd = inserted.indexOf(QRegularExpression("[\r\n]"));
+        if (lineEnd >= 0) inserted.truncate(lineEnd);
+        const QString kept = edited.left(start) + inserted + edited.right(tail);
+        box->setText(kept);
+        box->setCursorPosition(static_cast<int>(start + inserted.size()));
+    });
+    QObject::connect(box, &QLineEdit::textChanged, box,
+                     [box](const QString& now) { box->setProperty("lastText", now); });
+    box->setProperty("lastText", box->text());
+    return box;
 }
 
 // Every box shows its lines in the game's fixed pitch: mails, folder lines and login screens
@@ -113,11 +148,9 @@ MissionEditWindow::MissionEditWindow(std::filesystem::path file, const MissionFi
         mailLayout->addWidget(label, row, 0, Qt::AlignLeft | alignment);
         mailLayout->addWidget(field, row, 1);
     };
-    title_ = new QLineEdit(ToQString(fields.title), mailPage);
-    title_->setObjectName("title");
+    title_ = OneLineBox("title", fields.title, mailPage);
     addRow(0, "Title", title_);
-    from_ = new QLineEdit(ToQString(fields.from), mailPage);
-    from_->setObjectName("from");
+    from_ = OneLineBox("from", fields.from, mailPage);
     addRow(1, "From", from_);
     email_ = TextBox("email", mailPage);
     email_->setPlainText(ForTextBox(fields.email));
@@ -209,6 +242,16 @@ void MissionEditWindow::InsertField(const QString& placeholder) {
     end.insertText(placeholder);
     email_->setTextCursor(end);
     fieldList_->setCurrentIndex(-1);
+}
+
+void MissionEditWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape would close the dialog and throw away every line typed; the editor closes only by
+    // its close box.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void MissionEditWindow::showEvent(QShowEvent* event) {

@@ -39,6 +39,7 @@ public:
     bool SaveMission();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

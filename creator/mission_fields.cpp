@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <vector>
 
 #include "app/file_routines.h"
@@ -18,6 +19,7 @@ std::string Upper(std::string text) {
 }
 
 // The check box value: a whole number, blanks around it allowed; a fraction rounds half to even.
+// A value beyond the integer range is no whole number either.
 std::optional<int> WholeNumber(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos) return std::nullopt;
@@ -26,7 +28,10 @@ std::optional<int> WholeNumber(const std::string& text) {
     char* end = nullptr;
     const double number = std::strtod(value.c_str(), &end);
     if (end == value.c_str() || *end != '\0') return std::nullopt;
-    return static_cast<int>(std::nearbyint(number));
+    const double rounded = std::nearbyint(number);
+    if (!(rounded >= std::numeric_limits<int>::min() && rounded <= std::numeric_limits<int>::max()))
+        return std::nullopt;
+    return static_cast<int>(rounded);
 }
 
 // Lines of a field, joined as the text box shows them.
@@ -118,10 +123,13 @@ std::optional<MissionFields> LoadMissionFields(const std::filesystem::path& file
 std::string MissionFileText(const MissionFields& fields, const std::string& fileName) {
     std::string text;
     auto line = [&text](const std::string& content) { text += content + kCrLf; };
+    // The title and the sender are one line each: a CR in them would end the line early and
+    // shift every line of the mail after it.
+    auto oneLine = [](const std::string& content) { return content.substr(0, content.find('\r')); };
     line(fileName);
     line("*EMAIL");
-    line(fields.title);
-    line(fields.from);
+    line(oneLine(fields.title));
+    line(oneLine(fields.from));
     line(fields.email);
     line("*END");
     line("*INFECT_WITH_VIRUS");

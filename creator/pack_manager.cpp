@@ -52,7 +52,8 @@ std::string PackManager::CreatePack(const std::string& name) const {
 }
 
 PackManager::Choice PackManager::AddMission(const std::string& pack) const {
-    if (pack.empty()) return {std::nullopt, kChoosePack};
+    // The name comes from the list, but whatever hands it in, it names a folder beside us.
+    if (!IsPlainName(pack)) return {std::nullopt, kChoosePack};
     // The next number is the count plus one, not the first free number.
     const std::string file = "m" + std::to_string(CountMissions(pack) + 1) + ".zdl";
     return {programFolder_ / pack / file, ""};
@@ -60,6 +61,7 @@ PackManager::Choice PackManager::AddMission(const std::string& pack) const {
 
 PackManager::Choice PackManager::EditMission(const std::string& pack,
                                              const std::string& mission) const {
-    if (mission.empty()) return {std::nullopt, kChooseMission};
+    if (!IsPlainName(mission)) return {std::nullopt, kChooseMission};
+    if (!IsPlainName(pack)) return {std::nullopt, kChoosePack};
     return {programFolder_ / pack / mission, ""};
 }

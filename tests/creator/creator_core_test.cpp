@@ -8,8 +8,11 @@
 #include <iterator>
 #include <random>
 
+#include "app/file_routines.h"
+#include "creator/every_byte_mission.h"
 #include "creator/mission_fields.h"
 #include "creator/pack_manager.h"
+#include "harness/disk_faults.h"
 
 namespace {
 
@@ -89,11 +92,55 @@ TEST_F(CreatorFolder, ReadingFollowsTheSectionRules) {
 }
 
 TEST_F(CreatorFolder, UnreadableMissionsAreRefused) {
-    Write("Pack/m1.zdl", "m1.zdl\r\n*INFECT_WITH_VIRUS\r\nTrue\r\n*END\r\n");  // numbers only
-    Write("Pack/m2.zdl", "m2.zdl\r\n*EMAIL\r");
-    EXPECT_FALSE(LoadMissionFields(program() / "Pack/m1.zdl"));
-    EXPECT_FALSE(LoadMissionFields(program() / "Pack/m2.zdl"));
+    const std::pair<const char*, std::string> unreadable[] = {
+        {"numbers only", "m1.zdl\r\n*INFECT_WITH_VIRUS\r\nTrue\r\n*END\r\n"},
+        {"final CR", "m1.zdl\r\n*EMAIL\r"},
+        {"beyond int", "m1.zdl\r\n*INFECT_WITH_VIRUS\r\n 99999999999 \r\n*END\r\n"},
+        {"far beyond int", "m1.zdl\r\n*INFECT_WITH_VIRUS\r\n-1e300\r\n*END\r\n"},
+        {"line past the limit", "m1.zdl\r\n*EMAIL\r\n" + std::string(kMaxLineBytes + 1, 'a')},
+        {"file past the limit", std::string(kMaxFileBytes + 1, 'a')},
+    };
+    for (const auto& [what, bytes] : unreadable) {
+        Write("Pack/m1.zdl", bytes);
+        EXPECT_FALSE(LoadMissionFields(program() / "Pack/m1.zdl")) << what;
+    }
     EXPECT_FALSE(LoadMissionFields(program() / "Pack/m9.zdl"));
+    fs::create_directories(program() / "Pack/m5.zdl");  // a folder where a file is expected
+    EXPECT_FALSE(LoadMissionFields(program() / "Pack/m5.zdl"));
+
+    Write("Pack/m1.zdl", "m1.zdl\r\n*INFECT_WITH_VIRUS\r\n 2147483647 \r\n*END\r\n");
+    ASSERT_TRUE(LoadMissionFields(program() / "Pack/m1.zdl"));
+    EXPECT_TRUE(LoadMissionFields(program() / "Pack/m1.zdl")->virus);
+}
+
+TEST_F(CreatorFolder, EveryByteValueSurvivesALoadAndASave) {
+    Write("Pack/m1.zdl", EveryByteMission("m1.zdl"));
+    const std::optional<MissionFields> loaded = LoadMissionFields(program() / "Pack/m1.zdl");
+    ASSERT_TRUE(loaded);
+    ASSERT_TRUE(SaveMissionFields(program() / "Pack/m1.zdl", *loaded));
+    EXPECT_EQ(Read(program() / "Pack/m1.zdl"), EveryByteMission("m1.zdl"));
+}
+
+TEST_F(CreatorFolder, NamesFromAListAndTheFixedNamesAreFoundInAnyCase) {
+    Write("Pack/M1.ZDL", "M1.ZDL\r\n*EMAIL\r\nHeist\r\n*END\r\n");
+    Write("QUENBRY.ZDL", "help\r\n");
+    PackManager packs(program());
+    EXPECT_EQ(packs.MissionsOf("Pack"), std::vector<std::string>{"M1.ZDL"});
+    ASSERT_TRUE(LoadMissionFields(program() / "Pack/m1.zdl"));
+    EXPECT_EQ(LoadMissionFields(program() / "Pack/m1.zdl")->title, "Heist");
+    const EditorStart start = StartEditor(program() / "Pack/m1.zdl", program());
+    EXPECT_EQ(start.instructions, "help\r\n");
+    EXPECT_TRUE(start.messages.empty());
+    // Saving under the built name replaces the file that is there, not a second one beside it.
+    ASSERT_TRUE(SaveMissionFields(program() / "Pack/m1.zdl", *start.fields));
+    EXPECT_EQ(packs.MissionsOf("Pack"), std::vector<std::string>{"M1.ZDL"});
+}
+
+TEST_F(CreatorFolder, AFolderWhereTheInstructionsShouldBeIsReportedNotACrash) {
+    fs::create_directories(program() / "Quenbry.zdl");
+    const EditorStart start = StartEditor(program() / "Pack/m1.zdl", program());
+    EXPECT_EQ(start.messages, std::vector<std::string>{kInstructionsFailed});
+    EXPECT_EQ(start.instructions, kNoInstructions);
 }
 
 TEST_F(CreatorFolder, WhatQuenbryWroteReadsBackToTheSameBytes) {
@@ -111,8 +158,10 @@ TEST_F(CreatorFolder, WhatQuenbryWroteReadsBackToTheSameBytes) {
 
 TEST_F(CreatorFolder, AFailedSaveLeavesTheOldFileWhole) {
     Write("Pack/m1.zdl", Fixture("m2.zdl"));
-    fs::create_directories(program() / "Pack/m1.zdl.tmp");
-    EXPECT_FALSE(SaveMissionFields(program() / "Pack/m1.zdl", NewMissionFields()));
+    {
+        FullDisk full;
+        EXPECT_FALSE(SaveMissionFields(program() / "Pack/m1.zdl", NewMissionFields()));
+    }
     EXPECT_EQ(Read(program() / "Pack/m1.zdl"), Fixture("m2.zdl"));
 }
 
@@ -135,6 +184,13 @@ TEST_F(CreatorFolder, MissionsAreNumberedByCountPlusOne) {
     EXPECT_EQ(packs.AddMission("").message, PackManager::kChoosePack);
     EXPECT_EQ(packs.EditMission("Gap", "").message, PackManager::kChooseMission);
     EXPECT_EQ(packs.EditMission("Gap", "m2.zdl").file, program() / "Gap/m2.zdl");
+
+    // Whatever hands the steps a name, it names something beside the program.
+    for (const std::string& pack : std::vector<std::string>{"/etc", "..", "a/b", {"Gap\0x", 5}}) {
+        EXPECT_FALSE(packs.AddMission(pack).file) << pack;
+        EXPECT_FALSE(packs.EditMission(pack, "m1.zdl").file) << pack;
+    }
+    EXPECT_FALSE(packs.EditMission("Gap", "../../m1.zdl").file);
 }
 
 TEST_F(CreatorFolder, NewPacksAreFoldersBesideTheProgramAndNowhereElse) {
@@ -145,12 +201,29 @@ TEST_F(CreatorFolder, NewPacksAreFoldersBesideTheProgramAndNowhereElse) {
     EXPECT_EQ(packs.CreatePack("Heist"), PackManager::kPackCreated);
     EXPECT_EQ(packs.RefreshPackList(), (std::vector<std::string>{"Existing", "Heist"}));
 
-    for (const char* bad :
-         {"Existing", "..", ".", "../outside", "a/b", "a\\b", "C:", "con", "LPT1", "nul.txt"}) {
+    for (const std::string& bad : std::vector<std::string>{"Existing",
+                                                           "..",
+                                                           ".",
+                                                           "../outside",
+                                                           "a/b",
+                                                           "a\\b",
+                                                           "C:",
+                                                           "con",
+                                                           "LPT1",
+                                                           "nul.txt",
+                                                           {"ab\0cd", 5},
+                                                           "tab\there",
+                                                           "CONIN$",
+                                                           "conout$.log",
+                                                           "COM\xB9",
+                                                           "CON .txt",
+                                                           "dot.",
+                                                           "blank "}) {
         SCOPED_TRACE(bad);
         EXPECT_EQ(packs.CreatePack(bad), PackManager::kCreationFailed);
     }
     EXPECT_FALSE(fs::exists(folder / "outside"));
+    EXPECT_FALSE(fs::exists(program() / "ab"));
     EXPECT_EQ(packs.RefreshPackList().size(), 2u);
 }
 

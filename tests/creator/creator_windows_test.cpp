@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,10 +19,12 @@
 #include <iterator>
 #include <string>
 
+#include "creator/every_byte_mission.h"
 #include "creator/mission_edit_window.h"
 #include "creator/mission_fields.h"
 #include "creator/pack_manager.h"
 #include "creator/pack_manager_window.h"
+#include "harness/disk_faults.h"
 
 namespace fs = std::filesystem;
 
@@ -281,6 +284,67 @@ TEST_F(CreatorWindowsTest, ALoadedMissionFillsTheBoxesAndSavesBackByteForByte) {
     EXPECT_EQ(ReadBytes(file), original);
 }
 
+TEST_F(CreatorWindowsTest, AnUneditedMissionKeepsEveryByteThroughTheBoxes) {
+    const fs::path file = folder / "Alpha" / "m1.zdl";
+    const std::string original = EveryByteMission("m1.zdl");
+    WriteBytes(file, original);
+    auto editor = Editor(file);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->SaveMission());
+    const std::string saved = ReadBytes(file);
+    EXPECT_EQ(saved, original);
+    for (std::size_t at = 0; at < std::min(saved.size(), original.size()); ++at)
+        if (saved[at] != original[at]) {
+            ADD_FAILURE() << "first changed byte " << int(static_cast<unsigned char>(original[at]))
+                          << " at " << at << " became "
+                          << int(static_cast<unsigned char>(saved[at]));
+            break;
+        }
+}
+
+TEST_F(CreatorWindowsTest, EscapeLeavesTheEditorOpenWithItsText) {
+    auto editor = Editor(folder / "Alpha" / "m1.zdl");
+    ASSERT_NE(editor, nullptr);
+    auto* mail = Find<QPlainTextEdit>(editor.get(), "email");
+    mail->setFocus();
+    QTest::keyClicks(mail, "hours of typing");
+    QTest::keyClick(mail, Qt::Key_Escape);
+    QTest::keyClick(editor.get(), Qt::Key_Escape);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(mail->toPlainText(), "hours of typing");
+    // The close box still closes it, without a question.
+    editor->close();
+    EXPECT_FALSE(editor->isVisible());
+}
+
+TEST_F(CreatorWindowsTest, AOneLineFieldKeepsTheFirstLineOfAPaste) {
+    const fs::path file = folder / "Alpha" / "m1.zdl";
+    auto editor = Editor(file);
+    ASSERT_NE(editor, nullptr);
+    auto* title = Find<QLineEdit>(editor.get(), "title");
+    auto* from = Find<QLineEdit>(editor.get(), "from");
+    struct Paste {
+        QLineEdit* box;
+        QString before;
+        int caret;
+        QString clip;
+        QString after;
+    };
+    const Paste pastes[] = {{title, "", 0, "Heist\r\nline two", "Heist"},
+                            {from, "ab", 1, "X\nY", "aXb"},
+                            {title, "job", 3, "\r\nrest", "job"}};
+    for (const Paste& paste : pastes) {
+        paste.box->setText(paste.before);
+        paste.box->setCursorPosition(paste.caret);
+        QApplication::clipboard()->setText(paste.clip);
+        paste.box->setFocus();
+        QTest::keySequence(paste.box, QKeySequence::Paste);
+        EXPECT_EQ(paste.box->text(), paste.after) << paste.clip.toStdString();
+    }
+    ASSERT_TRUE(editor->SaveMission());
+    EXPECT_NE(ReadBytes(file).find("*EMAIL\r\njob\r\naXb\r\n"), std::string::npos);
+}
+
 TEST_F(CreatorWindowsTest, AFailedSaveKeepsTheEditorOpenWithEverythingTyped) {
     const fs::path file = folder / "Alpha" / "m1.zdl";
     WriteBytes(file, MissionFileText(NewMissionFields(), "m1.zdl"));
@@ -290,19 +354,18 @@ TEST_F(CreatorWindowsTest, AFailedSaveKeepsTheEditorOpenWithEverythingTyped) {
     QTest::keyClicks(Find<QLineEdit>(editor.get(), "title"), "Do not lose me");
     Find<QPlainTextEdit>(editor.get(), "telnet")->setPlainText("hours of\nASCII art");
 
-    // The temporary file the save writes first cannot be created.
-    fs::path blocker = file;
-    blocker += ".tmp";
-    fs::create_directory(blocker);
-    QTest::mouseClick(Find<QPushButton>(editor.get(), "Command7"), Qt::LeftButton);
+    // The disk is full.
+    {
+        FullDisk full;
+        QTest::mouseClick(Find<QPushButton>(editor.get(), "Command7"), Qt::LeftButton);
+    }
     EXPECT_EQ(messages, QStringList{kWriteFailed});
     EXPECT_TRUE(editor->isVisible());
     EXPECT_EQ(Text(Find<QWidget>(editor.get(), "title")), "Do not lose me");
     EXPECT_EQ(Text(Find<QWidget>(editor.get(), "telnet")), "hours of\nASCII art");
     EXPECT_EQ(ReadBytes(file), before);
 
-    // Once the way is clear the same click saves it all.
-    fs::remove(blocker);
+    // Once there is room again the same click saves it all.
     QTest::mouseClick(Find<QPushButton>(editor.get(), "Command7"), Qt::LeftButton);
     EXPECT_EQ(messages, (QStringList{kWriteFailed, kMissionSaved}));
     EXPECT_NE(ReadBytes(file).find("Do not lose me\r\n"), std::string::npos);
