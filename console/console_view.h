@@ -7,11 +7,7 @@
 #include <string>
 #include <string_view>
 
-// A colour as blue * 65536 + green * 256 + red.
-using Colour = std::uint32_t;
-constexpr Colour Rgb(std::uint32_t red, std::uint32_t green, std::uint32_t blue) {
-    return blue * 65536 + green * 256 + red;
-}
+#include "app/colour.h"
 
 inline constexpr Colour kConsoleGreen = Rgb(0, 192, 0);
 inline constexpr Colour kConnectedGrey = Rgb(192, 192, 192);
