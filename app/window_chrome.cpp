@@ -19,7 +19,7 @@ QString ChromeStyle() {
 
 QString SystemBoxStyle() {
     return R"(
-        QMessageBox { background: #101010; }
+        QMessageBox { background: #101010; border: 1px solid #00c000; }
         QMessageBox QLabel { color: #00c000; background: transparent; font-family: "Courier"; }
         QMessageBox QPushButton {
             color: #00c000; background: #000000; border: 1px solid #00c000;
