@@ -1,0 +1,120 @@
+// Killing a writer at any moment leaves the complete old file or the complete new one, and a
+// later save leaves no temporary file behind; a full disk or a read-only folder is reported and
+// keeps the old file.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <random>
+#include <thread>
+
+#include "crash_writers.h"
+#include "harness/disk_faults.h"
+#include "harness/test_game.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Starts the writer; with "forever" it returns once the first save is done.
+pid_t StartWriter(const std::string& writer, const fs::path& folder, const char* how) {
+    int ready[2];
+    if (pipe(ready) != 0) return -1;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(ready[1], STDOUT_FILENO);
+        close(ready[0]);
+        close(ready[1]);
+        execl(ZINDREL_SAVE_WRITER, "save_writer", writer.c_str(), folder.c_str(), how, nullptr);
+        _exit(127);
+    }
+    close(ready[1]);
+    if (std::string(how) == "forever") {
+        char byte = 0;
+        while (read(ready[0], &byte, 1) < 0 && errno == EINTR) {
+        }
+    }
+    close(ready[0]);
+    return pid;
+}
+
+int WaitFor(pid_t pid) {
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return status;
+}
+
+// Hidden temporary files the writer left in the target's folder.
+std::vector<std::string> Temporaries(const fs::path& target) {
+    std::vector<std::string> found;
+    for (const auto& entry : fs::directory_iterator(target.parent_path())) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("." + target.filename().string() + ".tmp-")) found.push_back(name);
+    }
+    return found;
+}
+
+int KillsPerWriter() {
+    const char* wanted = std::getenv("ZINDREL_CRASH_KILLS");
+    return wanted != nullptr ? std::max(1, std::atoi(wanted)) : 100;
+}
+
+class CrashTest : public testing::TestWithParam<CrashWriter> {};
+
+TEST_P(CrashTest, AKilledSaveLeavesTheOldOrTheNewFileWhole) {
+    const CrashWriter& writer = GetParam();
+    TempAppFolder folder;
+    PrepareCrashFolder(folder.Path());
+    const fs::path target = folder.Path() / writer.file;
+    const std::string versions[] = {writer.bytes(0), writer.bytes(1)};
+    ASSERT_NE(versions[0], versions[1]);
+    ASSERT_EQ(WaitFor(StartWriter(writer.name, folder.Path(), "once")), 0);
+
+    std::mt19937 random(std::random_device{}());
+    const int kills = KillsPerWriter();
+    int torn = 0, temporariesSeen = 0;
+    for (int kill = 0; kill < kills; ++kill) {
+        const pid_t pid = StartWriter(writer.name, folder.Path(), "forever");
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 10000));
+        ::kill(pid, SIGKILL);
+        WaitFor(pid);
+        const std::string now = folder.Read(writer.file);
+        if (now != versions[0] && now != versions[1]) ++torn;
+        if (!Temporaries(target).empty()) ++temporariesSeen;
+    }
+    EXPECT_EQ(torn, 0) << "of " << kills << " kills";
+    // Some kills land in the middle of a save, or the test shows nothing.
+    EXPECT_GT(temporariesSeen, 0);
+
+    // The next save that succeeds removes what the killed ones left.
+    ASSERT_EQ(WaitFor(StartWriter(writer.name, folder.Path(), "once")), 0);
+    EXPECT_EQ(Temporaries(target), std::vector<std::string>{});
+    EXPECT_EQ(folder.Read(writer.file), versions[0]);
+}
+
+TEST_P(CrashTest, AFullDiskOrAReadOnlyFolderIsReportedAndKeepsTheOldFile) {
+    const CrashWriter& writer = GetParam();
+    TempAppFolder folder;
+    PrepareCrashFolder(folder.Path());
+    ASSERT_TRUE(writer.save(folder.Path(), 0));
+    {
+        FullDisk full;
+        EXPECT_FALSE(writer.save(folder.Path(), 1));
+    }
+    {
+        ReadOnlyFolder readOnly((folder.Path() / writer.file).parent_path());
+        EXPECT_FALSE(writer.save(folder.Path(), 1));
+    }
+    EXPECT_EQ(folder.Read(writer.file), writer.bytes(0));
+    EXPECT_EQ(Temporaries(folder.Path() / writer.file), std::vector<std::string>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Writers, CrashTest, testing::ValuesIn(CrashWriters()),
+                         [](const auto& writer) { return std::string(writer.param.name); });
+
+}  // namespace

@@ -1,0 +1,86 @@
+// The writers the crash tests interrupt, each with its two versions.
+#include "crash_writers.h"
+
+#include "app/game.h"
+#include "app/settings.h"
+#include "app/text_helpers.h"
+#include "console/file_system.h"
+#include "creator/mission_fields.h"
+#include "harness/fake_platform.h"
+#include "harness/test_game.h"
+
+namespace {
+
+FileSystemRecord Files(int version) {
+    FileSystemRecord record;
+    record.Folders = {".", "DOWNLOADS", version == 0 ? "Music" : "Pictures"};
+    const int count = version == 0 ? 3000 : 4500;
+    for (int i = 0; i < count; ++i)
+        record.Files.push_back(std::to_string(i % 3) + "&file" + std::to_string(i) + "-v" +
+                               std::to_string(version) + ".txt");
+    return record;
+}
+
+MissionFields Mission(int version) {
+    MissionFields fields = NewMissionFields();
+    fields.title = version == 0 ? "The first job" : "The second job";
+    fields.from = "fixer";
+    for (int line = 0; line < (version == 0 ? 2000 : 3000); ++line)
+        fields.email += (line ? "\r\n" : "") + std::string("line ") + std::to_string(line) +
+                        " of version " + std::to_string(version);
+    fields.steal = version == 1;
+    fields.stealfiles = "plans.doc";
+    return fields;
+}
+
+Settings Choice(int version) {
+    return version == 0 ? Settings{"English", 1, 0} : Settings{"Deutsch", 0, 1};
+}
+
+}  // namespace
+
+const std::vector<CrashWriter>& CrashWriters() {
+    static const std::vector<CrashWriter> writers = {
+        {"settings", "Zindrel.ini",
+         [](int version) {
+             const Settings settings = Choice(version);
+             return settings.Language + "\r\n" + PrintNumber(settings.SoundOn) + "\r\n" +
+                    PrintNumber(settings.TypeSoundOn) + "\r\n";
+         },
+         [](const std::filesystem::path& folder, int version) {
+             return SaveSettings(folder, Choice(version));
+         }},
+        {"filesystem", "FileSystem/neo-Packfs.zdl",
+         [](int version) { return WriteFolderStructure(Files(version)); },
+         [](const std::filesystem::path& folder, int version) {
+             FakePlatform platform;
+             ConsoleView view;
+             Game game(platform, folder, view);
+             game.state.HackerHandle = "neo";
+             game.state.MissionPackName = "Pack";
+             game.local = Files(version);
+             return game.SaveFileSystem();
+         }},
+        {"mission", "MissionPack/Pack/m1.zdl",
+         [](int version) { return MissionFileText(Mission(version), "m1.zdl"); },
+         [](const std::filesystem::path& folder, int version) {
+             return SaveMissionFields(folder / "MissionPack/Pack/m1.zdl", Mission(version));
+         }},
+    };
+    return writers;
+}
+
+const CrashWriter* FindCrashWriter(const std::string& name) {
+    for (const CrashWriter& writer : CrashWriters())
+        if (name == writer.name) return &writer;
+    return nullptr;
+}
+
+void PrepareCrashFolder(const std::filesystem::path& appFolder) {
+    std::filesystem::create_directories(appFolder / "Lang");
+    std::filesystem::copy_file(SourceDataFolder() / "Lang/English.zdl",
+                               appFolder / "Lang/English.zdl",
+                               std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::create_directories(appFolder / "FileSystem");
+    std::filesystem::create_directories(appFolder / "MissionPack/Pack");
+}
