@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <thread>
@@ -88,6 +89,8 @@ TEST_P(CrashTest, AKilledSaveLeavesTheOldOrTheNewFileWhole) {
         if (!Temporaries(target).empty()) ++temporariesSeen;
     }
     EXPECT_EQ(torn, 0) << "of " << kills << " kills";
+    std::printf("%s: %d kills, %d of them in the middle of a save, %d torn files\n", writer.name,
+                kills, temporariesSeen, torn);
     // Some kills land in the middle of a save, or the test shows nothing.
     EXPECT_GT(temporariesSeen, 0);
 
