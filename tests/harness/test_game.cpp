@@ -33,9 +33,22 @@ TempAppFolder::~TempAppFolder() {
 }
 
 void TempAppFolder::CopyFromData(const fs::path& relative) const {
-    fs::create_directories((path_ / relative).parent_path());
-    fs::copy(SourceDataFolder() / relative, path_ / relative,
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    // Copied through streams, file by file: the system's copy call gives up when a signal
+    // interrupts it, and the fuzzers' timer signal does, now and then.
+    const fs::path source = SourceDataFolder() / relative;
+    auto copyFile = [this](const fs::path& from, const fs::path& to) {
+        std::ifstream in(from, std::ios::binary);
+        if (!in) throw std::runtime_error("cannot read test data " + from.string());
+        Write(to, std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
+    };
+    if (!fs::is_directory(source)) {
+        copyFile(source, relative);
+        return;
+    }
+    fs::create_directories(path_ / relative);
+    for (const auto& entry : fs::recursive_directory_iterator(source))
+        if (entry.is_regular_file())
+            copyFile(entry.path(), relative / fs::relative(entry.path(), source));
 }
 
 void TempAppFolder::Write(const fs::path& relative, std::string_view bytes) const {
