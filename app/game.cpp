@@ -11,6 +11,10 @@ Game::Game(Platform& platformIn, std::filesystem::path appFolderIn, ConsoleView&
       messageForm(state),
       intro(*this),
       settingsForm(*this),
+      pingForm(*this),
+      telnetForm(*this),
+      portScanForm(*this),
+      passwordHackForm(*this),
       console(*this, consoleView),
       interpreter(*this) {}
 

@@ -17,6 +17,11 @@
 #include "mission/game_state.h"
 #include "tools/mail_form.h"
 #include "tools/message_form.h"
+#include "tools/password_hack_form.h"
+#include "tools/ping_form.h"
+#include "tools/port_scan_form.h"
+#include "tools/progress_bar.h"
+#include "tools/telnet_form.h"
 
 class ConsoleView;
 
@@ -40,6 +45,12 @@ public:
     IntroForm intro;
     MailForm mailForm;
     SettingsForm settingsForm;
+    // The one bar state every timed tool shares.
+    ProgressBar progressBar;
+    PingForm pingForm;
+    TelnetForm telnetForm;
+    PortScanForm portScanForm;
+    PasswordHackForm passwordHackForm;
     MainConsole console;
     CommandInterpreter interpreter;
 

@@ -10,6 +10,10 @@
 #include "console/console_window.h"
 #include "tools/mail_window.h"
 #include "tools/message_window.h"
+#include "tools/password_hack_window.h"
+#include "tools/ping_window.h"
+#include "tools/port_scan_window.h"
+#include "tools/telnet_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -24,6 +28,10 @@ int main(int argc, char* argv[]) {
     platform.RegisterWindow("frmIntro", &CreateFormWindow<IntroWindow>);
     platform.RegisterWindow("frmSettings", &CreateFormWindow<SettingsWindow>);
     platform.RegisterWindow("frmMail", &CreateFormWindow<MailWindow>);
+    platform.RegisterWindow("frmPing", &CreateFormWindow<PingWindow>);
+    platform.RegisterWindow("frmTelnet", &CreateFormWindow<TelnetWindow>);
+    platform.RegisterWindow("frmPortscan", &CreateFormWindow<PortScanWindow>);
+    platform.RegisterWindow("frmPasswordhack", &CreateFormWindow<PasswordHackWindow>);
 
     QTimer::singleShot(0, [&game] { game.console.Form_Load(); });
     return QApplication::exec();

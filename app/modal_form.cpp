@@ -4,6 +4,7 @@
 #include "platform.h"
 
 void ModalForm::ShowModal(Platform& platform) {
+    if (open_) return;
     open_ = true;
     OnLoad();
     if (open_) platform.ShowModal(*this);

@@ -31,25 +31,8 @@ std::string DelimitedField(const std::string& line) {
 }  // namespace
 
 std::int16_t LeadingNumber16(const std::string& text) {
-    std::string number;
-    bool digitsSeen = false, pointSeen = false;
-    for (char c : text) {
-        if (c == ' ' || c == '\t') continue;
-        if ((c == '-' || c == '+') && number.empty()) {
-            number += c;
-        } else if (c >= '0' && c <= '9') {
-            number += c;
-            digitsSeen = true;
-        } else if (c == '.' && !pointSeen) {
-            number += c;
-            pointSeen = true;
-        } else {
-            break;
-        }
-    }
-    if (!digitsSeen) return 0;
     // Conversion to a whole number rounds halves to even.
-    const double value = std::nearbyint(std::stod(number));
+    const double value = std::nearbyint(LeadingNumber(text));
     if (value < -32768.0 || value > 32767.0) throw std::out_of_range("not a 16-bit number");
     return static_cast<std::int16_t>(value);
 }

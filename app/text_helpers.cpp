@@ -1,6 +1,9 @@
 // Small text routines of the game.
 #include "text_helpers.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 bool IsAddress(std::string_view text) {
     return SplitString(text, ".").size() == 4;
 }
@@ -50,4 +53,30 @@ std::vector<std::string> SplitString(std::string_view text, std::string_view sep
 
 std::string PrintNumber(long long value) {
     return (value < 0 ? "-" : " ") + std::to_string(value < 0 ? -value : value) + " ";
+}
+
+double LeadingNumber(std::string_view text) {
+    std::string number;
+    bool digitsSeen = false, pointSeen = false;
+    for (char c : text) {
+        if (c == ' ' || c == '\t') continue;
+        if ((c == '-' || c == '+') && number.empty()) {
+            number += c;
+        } else if (c >= '0' && c <= '9') {
+            number += c;
+            digitsSeen = true;
+        } else if (c == '.' && !pointSeen) {
+            number += c;
+            pointSeen = true;
+        } else {
+            break;
+        }
+    }
+    return digitsSeen ? std::strtod(number.c_str(), nullptr) : 0.0;
+}
+
+std::string NumberText(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.15g", value);
+    return text;
 }

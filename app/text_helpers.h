@@ -20,4 +20,14 @@ std::vector<std::string> SplitString(std::string_view text, std::string_view sep
 // A number in the form the game prints it: a blank (or the minus sign), the digits, a blank.
 std::string PrintNumber(long long value);
 
+// The numeric value of a text's leading decimal number, as the game reads numbers that players
+// type and files hold: blanks and tabs are skipped wherever they stand, a sign may lead, one
+// decimal point may follow the digits; the first other character ends the number. A text without
+// digits counts as 0.
+double LeadingNumber(std::string_view text);
+
+// A number as a text box shows it: whole numbers without a point, others with up to fifteen
+// significant digits ("2000", "2000.5").
+std::string NumberText(double value);
+
 inline constexpr std::string_view kCrLf = "\r\n";

@@ -103,6 +103,15 @@ void CommandInterpreter::Execute(CommandLineWords& line) {
         {"WHERE_CAN_I_PLACE_MY_JOLT?", &CommandInterpreter::WhereCanIPlaceMyJolt},
         {"I_AM_VORLEN", &CommandInterpreter::IAmVorlen},
         {"TEST_HIGHSCORE", &CommandInterpreter::TestHighscore},
+        {"PORTSCANNERW32.EXE", &CommandInterpreter::RunToolProgram},
+        {"PORTSCANNERW32", &CommandInterpreter::RunToolProgram},
+        {"DESTROYFILEW32.EXE", &CommandInterpreter::RunToolProgram},
+        {"DESTROYFILEW32", &CommandInterpreter::RunToolProgram},
+        {"PASSWORDHACKERW32.EXE", &CommandInterpreter::RunToolProgram},
+        {"PASSWORDHACKERW32", &CommandInterpreter::RunToolProgram},
+        {"VIRUSUPLOADERW32.EXE", &CommandInterpreter::RunToolProgram},
+        {"VIRUSUPLOADERW32", &CommandInterpreter::RunToolProgram},
+        {"INSTALL.EXE", &CommandInterpreter::InstallExe},
     };
     const auto command = kCommands.find(UpperCase(line.command));
     (this->*(command == kCommands.end() ? &CommandInterpreter::UnknownCommand : command->second))(

@@ -61,6 +61,10 @@ private:
     void LeaveLoginScreen();
     void ReturnToOwnPrompt();
 
+    // Tool programs: installing a tool, and the uploaded virus's installer.
+    void RunToolProgram(CommandLineWords& line);
+    void InstallExe(CommandLineWords& line);
+
     // Console commands.
     void Cls(CommandLineWords& line);
     void Ipconfig(CommandLineWords& line);

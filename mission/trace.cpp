@@ -49,5 +49,6 @@ void Game::Busted(BustReason reason) {
     }
 }
 
-// The tool windows arrive with the tools; until then none can be open.
-void Game::CloseToolWindows() {}
+void Game::CloseToolWindows() {
+    if (state.PasswordHackWindowOpen) passwordHackForm.Close();
+}

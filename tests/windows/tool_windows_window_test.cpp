@@ -1,0 +1,113 @@
+// The tool windows carry their controls' names and captions, hand typing and clicks to their
+// forms, and show what the forms change by themselves.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "harness/test_game.h"
+#include "tools/password_hack_window.h"
+#include "tools/ping_window.h"
+#include "tools/port_scan_window.h"
+#include "tools/telnet_window.h"
+
+namespace {
+
+TEST(ToolWindowsOnScreen, EveryControlCarriesItsNameAndCaption) {
+    TestGame test;
+    Game& game = *test.game;
+    struct Case {
+        ToolForm& form;
+        std::function<std::unique_ptr<QDialog>()> make;
+        const char* title;
+        const char* mainlabel;
+        std::vector<std::pair<const char*, const char*>> labels;  // name, language key
+        std::vector<const char*> boxes;
+    };
+    Case cases[] = {
+        {game.pingForm,
+         [&] { return CreateFormWindow<PingWindow>(game.pingForm); },
+         "Ping IP v1.0",
+         "=[ Ping ]=",
+         {{"lblAddress", "str118"}, {"lblPing", "str138"}},
+         {"txtIP"}},
+        {game.telnetForm,
+         [&] { return CreateFormWindow<TelnetWindow>(game.telnetForm); },
+         "Telnet v1.0",
+         "=[ Telnet ]=",
+         {{"lblAddress", "str130"}, {"lblPort", "str131"}, {"lblConnect", "str132"}},
+         {"txtIP", "txtPort"}},
+        {game.portScanForm,
+         [&] { return CreateFormWindow<PortScanWindow>(game.portScanForm); },
+         "Port Scanner v1.0",
+         "=[ PortScanner ]=",
+         {{"lblAddress", "str118"},
+          {"lblFrom", "str119"},
+          {"lblTill", "str120"},
+          {"lblProgress", "str121"},
+          {"lblScan", "str122"}},
+         {"txtIP", "txtFrom", "txtTo", "txtProgress"}},
+        {game.passwordHackForm,
+         [&] { return CreateFormWindow<PasswordHackWindow>(game.passwordHackForm); },
+         "Brute Force Password hacker v1.0",
+         "=[ PasswordHacker ]=",
+         {{"lblFile", "str116"}, {"lblHack", "str117"}},
+         {"txtFile", "Picture1"}},
+    };
+    for (Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        test.platform.WhenShown(c.form.Name(), [&](ModalForm&) {
+            auto window = c.make();
+            EXPECT_EQ(window->objectName().toStdString(), c.form.Name());
+            EXPECT_EQ(window->windowTitle(), c.title);
+            EXPECT_EQ(window->findChild<QLabel*>("mainlabel")->text(), c.mainlabel);
+            EXPECT_EQ(window->findChild<QLabel*>("topright_")->text(), "X");
+            for (const auto& [name, key] : c.labels) {
+                auto* label = window->findChild<QLabel*>(name);
+                ASSERT_NE(label, nullptr) << name;
+                EXPECT_EQ(label->text().toStdString(), test.Lang(key)) << name;
+            }
+            for (const char* box : c.boxes)
+                EXPECT_NE(window->findChild<QWidget*>(box), nullptr) << box;
+        });
+        c.form.ShowModal(test.platform);
+    }
+}
+
+TEST(ToolWindowsOnScreen, TypingAndClicksReachTheFormAndItsChangesShow) {
+    TestGame test;
+    test.StartConsole();
+    Game& game = *test.game;
+    game.state.TelnetSessionOpen = true;
+    game.state.MissionPassword = "plonkit4";
+    test.platform.WhenShown("frmPasswordhack", [&](ModalForm& form) {
+        auto window = CreateFormWindow<PasswordHackWindow>(form);
+        window->show();
+        auto* picture = window->findChild<QLabel*>("Picture1");
+        const QImage empty = picture->pixmap().toImage();
+        QTest::mouseClick(window->findChild<QLabel*>("lblHack"), Qt::LeftButton);
+        test.platform.Pause(5000);
+        // The candidate and the half-full bar are on screen.
+        EXPECT_EQ(window->findChild<QLineEdit*>("txtFile")->text().toStdString(),
+                  game.passwordHackForm.txtFile);
+        EXPECT_NE(picture->pixmap().toImage(), empty);
+        QTest::mouseClick(window->findChild<QLabel*>("topright_"), Qt::LeftButton);
+        EXPECT_FALSE(form.IsOpen());
+    });
+    test.Console().ButtonClick("butpasswordhack");
+    EXPECT_EQ(game.state.MissionPassword, "plonkit4");
+
+    test.platform.WhenShown("frmPing", [&](ModalForm& form) {
+        auto window = CreateFormWindow<PingWindow>(form);
+        window->show();
+        QTest::keyClicks(window->findChild<QLineEdit*>("txtIP"), "10.9.8.7");
+        QTest::mouseClick(window->findChild<QLabel*>("lblPing"), Qt::LeftButton);
+        EXPECT_FALSE(form.IsOpen());
+    });
+    test.game->state.TelnetSessionOpen = false;
+    test.Console().ButtonClick("butping");
+    EXPECT_NE(test.Transcript().find("ping 10.9.8.7\r\n"), std::string::npos);
+}
+
+}  // namespace

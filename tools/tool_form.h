@@ -1,0 +1,37 @@
+// What the tool windows share: a title, a title strip, a close label, and label captions taken
+// from the language table when the window loads.
+#pragma once
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/modal_form.h"
+
+class Game;
+
+class ToolForm : public ModalForm {
+public:
+    // The window's object name and caption, its title strip, and the language key of each label.
+    ToolForm(Game& game, std::string name, std::string title, std::string mainlabel,
+             std::vector<std::pair<std::string, std::string>> captionKeys);
+
+    const std::string& Title() const { return title_; }
+    // The caption of a label: the title strip ("mainlabel"), the close label ("topright_") or a
+    // label whose text came from the language table at load.
+    std::string Caption(const std::string& control) const;
+
+    void topright_Click() { Close(); }
+
+protected:
+    void OnLoad() override;
+
+    Game& game_;
+
+private:
+    std::string title_;
+    std::string mainlabel_;
+    std::vector<std::pair<std::string, std::string>> captionKeys_;
+    std::map<std::string, std::string> captions_;
+};

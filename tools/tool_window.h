@@ -1,0 +1,49 @@
+// The view every tool window is built from: the title strip with its close label, rows of a
+// label and a text box bound to the form's fields, the action labels, and the progress picture.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/form_dialog.h"
+
+class ClickableLabel;
+class ProgressPicture;
+class QGridLayout;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QVBoxLayout;
+class QtImageSurface;
+class ToolForm;
+
+class ToolWindow : public FormDialog {
+    Q_OBJECT
+public:
+    explicit ToolWindow(ToolForm& form);
+    ~ToolWindow() override;
+
+protected:
+    // A row: the label (its caption from the form) and a text box that edits the form's field
+    // and shows it whenever the form says it changed.
+    QLineEdit* AddField(const char* labelName, const char* boxName, std::string& field,
+                        bool readOnly = false);
+    // A label used as a button, in the row of actions.
+    ClickableLabel* AddAction(const char* name, std::function<void()> onClick);
+    // Picture1: the form's progress bar, drawn on a picture of this window while it is open.
+    QLabel* AddPicture(ProgressPicture& picture);
+
+private:
+    void Refresh();
+
+    ToolForm& form_;
+    QVBoxLayout* layout_ = nullptr;
+    QGridLayout* fields_ = nullptr;
+    QHBoxLayout* actions_ = nullptr;
+    std::vector<std::pair<QLineEdit*, std::string*>> bindings_;
+    ProgressPicture* picture_ = nullptr;
+    std::unique_ptr<QtImageSurface> surface_;
+    QLabel* pictureLabel_ = nullptr;
+};
