@@ -15,6 +15,9 @@ Game::Game(Platform& platformIn, std::filesystem::path appFolderIn, ConsoleView&
       telnetForm(*this),
       portScanForm(*this),
       passwordHackForm(*this),
+      virusUploadForm(*this),
+      downloadForm(*this, kDownload),
+      wiperForm(*this, kWiper),
       console(*this, consoleView),
       interpreter(*this) {}
 

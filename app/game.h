@@ -15,6 +15,7 @@
 #include "console/file_system.h"
 #include "console/main_console.h"
 #include "mission/game_state.h"
+#include "tools/file_transfer_form.h"
 #include "tools/mail_form.h"
 #include "tools/message_form.h"
 #include "tools/password_hack_form.h"
@@ -22,6 +23,7 @@
 #include "tools/port_scan_form.h"
 #include "tools/progress_bar.h"
 #include "tools/telnet_form.h"
+#include "tools/virus_upload_form.h"
 
 class ConsoleView;
 
@@ -51,6 +53,9 @@ public:
     TelnetForm telnetForm;
     PortScanForm portScanForm;
     PasswordHackForm passwordHackForm;
+    VirusUploadForm virusUploadForm;
+    FileTransferForm downloadForm;
+    FileTransferForm wiperForm;
     MainConsole console;
     CommandInterpreter interpreter;
 

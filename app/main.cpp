@@ -8,12 +8,14 @@
 #include "app/qt_platform.h"
 #include "app/settings_window.h"
 #include "console/console_window.h"
+#include "tools/file_transfer_window.h"
 #include "tools/mail_window.h"
 #include "tools/message_window.h"
 #include "tools/password_hack_window.h"
 #include "tools/ping_window.h"
 #include "tools/port_scan_window.h"
 #include "tools/telnet_window.h"
+#include "tools/virus_upload_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -32,6 +34,9 @@ int main(int argc, char* argv[]) {
     platform.RegisterWindow("frmTelnet", &CreateFormWindow<TelnetWindow>);
     platform.RegisterWindow("frmPortscan", &CreateFormWindow<PortScanWindow>);
     platform.RegisterWindow("frmPasswordhack", &CreateFormWindow<PasswordHackWindow>);
+    platform.RegisterWindow("frmUploadvirus", &CreateFormWindow<VirusUploadWindow>);
+    platform.RegisterWindow("frmCopyfile", &CreateFormWindow<FileTransferWindow>);
+    platform.RegisterWindow("frmDestroyfile", &CreateFormWindow<FileTransferWindow>);
 
     QTimer::singleShot(0, [&game] { game.console.Form_Load(); });
     return QApplication::exec();

@@ -51,4 +51,7 @@ void Game::Busted(BustReason reason) {
 
 void Game::CloseToolWindows() {
     if (state.PasswordHackWindowOpen) passwordHackForm.Close();
+    if (state.VirusWindowOpen) virusUploadForm.Close();
+    if (state.DownloadWindowOpen) downloadForm.Close();
+    if (state.WiperWindowOpen) wiperForm.Close();
 }

@@ -53,6 +53,20 @@ void butpasswordhack_Click(Game& game) {
     state.PasswordHackWindowOpen = false;
 }
 
+// The timed tools that work on the host: each needs the line to it, and marks its window open
+// while it shows, so the trace can close it.
+void OpenOnTheHost(Game& game, ModalForm& form, bool GameState::*windowOpen, bool runQueued) {
+    GameState& state = game.state;
+    if (!state.Connected) {
+        game.ShowMessage(game.LangString("str3"));
+        return;
+    }
+    state.*windowOpen = true;
+    form.ShowModal(game.platform);
+    state.*windowOpen = false;
+    if (runQueued) RunQueuedCommand(game);
+}
+
 }  // namespace
 
 void Game::ButtonClicked(const std::string& button) {
@@ -69,4 +83,9 @@ void Game::ButtonClicked(const std::string& button) {
     if (button == "buttelnet") OpenUnlessConnected(*this, telnetForm, "str11", true);
     if (button == "butportscan") OpenUnlessConnected(*this, portScanForm, "str10", false);
     if (button == "butpasswordhack") butpasswordhack_Click(*this);
+    if (button == "butvirus")
+        OpenOnTheHost(*this, virusUploadForm, &GameState::VirusWindowOpen, true);
+    if (button == "butcopyfile")
+        OpenOnTheHost(*this, downloadForm, &GameState::DownloadWindowOpen, false);
+    if (button == "butdestroy") OpenOnTheHost(*this, wiperForm, &GameState::WiperWindowOpen, true);
 }

@@ -1,6 +1,7 @@
 // The tool windows' shared widgets and their binding to the form.
 #include "tool_window.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,6 +30,16 @@ const char* const kStyle = R"(
     QLabel[action="true"] { border: 1px solid #006000; background: #001800; padding: 3px 12px; }
     QLabel[action="true"]:hover { color: #000000; background: #00c000; }
     QLabel#Picture1 { border: 1px solid #006000; }
+    QLabel[action="true"]:disabled { color: #006000; }
+    QComboBox {
+        color: #00c000; background: #000000; border: 1px solid #006000;
+        font-family: "Courier"; padding: 2px 4px;
+    }
+    QComboBox:focus { border: 1px solid #00c000; }
+    QComboBox QAbstractItemView {
+        color: #00c000; background: #000000; border: 1px solid #00c000;
+        selection-color: #000000; selection-background-color: #00c000;
+    }
 )";
 
 }  // namespace
@@ -80,6 +91,24 @@ QLineEdit* ToolWindow::AddField(const char* labelName, const char* boxName, std:
     return box;
 }
 
+QComboBox* ToolWindow::AddList(const char* labelName, const char* listName,
+                               const std::vector<std::string>& rows,
+                               std::function<void(int)> onChoose) {
+    const int row = fields_->rowCount();
+    QLabel* label = AddNamedLabel(this, labelName, ToQString(form_.Caption(labelName)));
+    auto* list = new QComboBox(this);
+    list->setObjectName(listName);
+    for (const std::string& text : rows) list->addItem(ToQString(text));
+    list->setCurrentIndex(-1);
+    list->setMinimumWidth(320);
+    list->setMaxVisibleItems(16);
+    label->setBuddy(list);
+    fields_->addWidget(label, row, 0);
+    fields_->addWidget(list, row, 1);
+    connect(list, &QComboBox::currentIndexChanged, this, std::move(onChoose));
+    return list;
+}
+
 ClickableLabel* ToolWindow::AddAction(const char* name, std::function<void()> onClick) {
     auto* action = new ClickableLabel(ToQString(form_.Caption(name)), this);
     action->setObjectName(name);
@@ -107,4 +136,5 @@ void ToolWindow::Refresh() {
         if (box->text() != text) box->setText(text);
     }
     if (pictureLabel_ != nullptr) pictureLabel_->setPixmap(QPixmap::fromImage(surface_->Image()));
+    if (extraRefresh_) extraRefresh_();
 }

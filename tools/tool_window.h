@@ -11,6 +11,7 @@
 
 class ClickableLabel;
 class ProgressPicture;
+class QComboBox;
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
@@ -30,10 +31,15 @@ protected:
     // and shows it whenever the form says it changed.
     QLineEdit* AddField(const char* labelName, const char* boxName, std::string& field,
                         bool readOnly = false);
+    // A row: the label and a drop-down list of the given rows; a choice goes to the form.
+    QComboBox* AddList(const char* labelName, const char* listName,
+                       const std::vector<std::string>& rows, std::function<void(int)> onChoose);
     // A label used as a button, in the row of actions.
     ClickableLabel* AddAction(const char* name, std::function<void()> onClick);
     // Picture1: the form's progress bar, drawn on a picture of this window while it is open.
     QLabel* AddPicture(ProgressPicture& picture);
+    // Something more to bring up to date whenever the form changed.
+    void OnRefresh(std::function<void()> refresh) { extraRefresh_ = std::move(refresh); }
 
 private:
     void Refresh();
@@ -46,4 +52,5 @@ private:
     ProgressPicture* picture_ = nullptr;
     std::unique_ptr<QtImageSurface> surface_;
     QLabel* pictureLabel_ = nullptr;
+    std::function<void()> extraRefresh_;
 };

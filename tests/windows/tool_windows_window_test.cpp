@@ -2,15 +2,18 @@
 // forms, and show what the forms change by themselves.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
 #include "harness/test_game.h"
+#include "tools/file_transfer_window.h"
 #include "tools/password_hack_window.h"
 #include "tools/ping_window.h"
 #include "tools/port_scan_window.h"
 #include "tools/telnet_window.h"
+#include "tools/virus_upload_window.h"
 
 namespace {
 
@@ -108,6 +111,29 @@ TEST(ToolWindowsOnScreen, TypingAndClicksReachTheFormAndItsChangesShow) {
     test.game->state.TelnetSessionOpen = false;
     test.Console().ButtonClick("butping");
     EXPECT_NE(test.Transcript().find("ping 10.9.8.7\r\n"), std::string::npos);
+
+    // The uploader's list reaches the form; the download's start label is disabled while it runs.
+    game.state.Connected = true;
+    test.platform.WhenShown("frmUploadvirus", [&](ModalForm& form) {
+        auto window = CreateFormWindow<VirusUploadWindow>(form);
+        auto* list = window->findChild<QComboBox*>("Combo1");
+        ASSERT_EQ(list->count(), 109);
+        EXPECT_EQ(list->currentIndex(), -1);
+        list->setCurrentIndex(3);
+        EXPECT_EQ(game.virusUploadForm.Combo1Index(), 3);
+    });
+    test.Console().ButtonClick("butvirus");
+    game.remote.Files = {"0&plans.doc"};
+    test.platform.WhenShown("frmCopyfile", [&](ModalForm& form) {
+        auto window = CreateFormWindow<FileTransferWindow>(form);
+        QTest::keyClicks(window->findChild<QLineEdit*>("txtFile"), "plans.doc");
+        auto* start = window->findChild<QLabel*>("lblDownload");
+        QTest::mouseClick(start, Qt::LeftButton);
+        EXPECT_FALSE(start->isEnabled());
+        test.platform.Pause(10200);
+        EXPECT_TRUE(start->isEnabled());
+    });
+    test.Console().ButtonClick("butcopyfile");
 }
 
 }  // namespace
