@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "app/first_paint_probe.h"
 #include "app/game.h"
 #include "app/intro_window.h"
 #include "app/qt_platform.h"
@@ -14,6 +15,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Zindrel");
+    InstallFirstPaintProbe();
 
     QtPlatform platform;
     ConsoleWindow consoleWindow;
