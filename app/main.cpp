@@ -8,7 +8,7 @@
 #include "app/intro_window.h"
 #include "app/qt_platform.h"
 #include "app/settings_window.h"
-#include "console/console_window.h"
+#include "console/lazy_console_window.h"
 #include "tools/mail_window.h"
 #include "tools/message_window.h"
 
@@ -18,10 +18,13 @@ int main(int argc, char* argv[]) {
     InstallFirstPaintProbe();
 
     QtPlatform platform;
-    ConsoleWindow consoleWindow;
+    // The console window is made once the intro has been accepted; dialogs centre on it from
+    // then on, and the console output it gathered is on screen whenever the game waits.
+    LazyConsoleWindow consoleWindow(
+        [&platform](ConsoleWindow& window) { platform.SetMainWindow(&window); });
     Game game(platform, QCoreApplication::applicationDirPath().toStdString(), consoleWindow);
     consoleWindow.Bind(game.console);
-    platform.SetMainWindow(&consoleWindow);
+    platform.SetBeforeWaiting([&consoleWindow] { consoleWindow.FlushOutput(); });
     platform.RegisterWindow("frmMessage", &CreateFormWindow<MessageWindow>);
     platform.RegisterWindow("frmIntro", &CreateFormWindow<IntroWindow>);
     platform.RegisterWindow("frmSettings", &CreateFormWindow<SettingsWindow>);

@@ -120,16 +120,19 @@ QtPlatform::QtPlatform() {
 QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::Pause(int milliseconds) {
+    BeforeWaiting();
     QEventLoop loop;
     QTimer::singleShot(std::max(milliseconds, 0), Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
 }
 
 void QtPlatform::Sleep(int milliseconds) {
+    BeforeWaiting();
     QThread::msleep(static_cast<unsigned long>(std::max(milliseconds, 0)));
 }
 
 void QtPlatform::WaitForSound(int milliseconds) {
+    BeforeWaiting();
     InputBlocker blocker;
     QCoreApplication::instance()->installEventFilter(&blocker);
     ++soundWaits_;
@@ -143,6 +146,7 @@ void QtPlatform::WaitForSound(int milliseconds) {
 }
 
 void QtPlatform::DoEvents() {
+    BeforeWaiting();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
@@ -195,6 +199,7 @@ void QtPlatform::RegisterWindow(const std::string& formName, WindowFactory facto
 }
 
 void QtPlatform::ShowModal(ModalForm& form) {
+    BeforeWaiting();
     const auto factory = factories_.find(form.Name());
     if (factory == factories_.end()) return;
     std::unique_ptr<QDialog> window = factory->second(form);
@@ -211,6 +216,7 @@ void QtPlatform::ShowModal(ModalForm& form) {
 
 int QtPlatform::RunSystemBox(QMessageBox::Icon icon, const std::string& title,
                              const std::string& text, QMessageBox::StandardButtons buttons) {
+    BeforeWaiting();
     QMessageBox box(icon, ToQString(title), ToQString(text), buttons, mainWindow_);
     box.setObjectName("SystemBox");
     // The box would otherwise take the console's green labels onto the system's light grey; it

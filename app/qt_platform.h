@@ -46,11 +46,21 @@ public:
     // The window that dialogs are centred on.
     void SetMainWindow(QWidget* window) { mainWindow_ = window; }
 
+    // Runs before every wait and before the event loop gets a turn (pauses, sleeps, sounds,
+    // dialogs): windows that gather their changes show them here, so what the player sees while
+    // the game waits is up to date.
+    void SetBeforeWaiting(std::function<void()> beforeWaiting) {
+        beforeWaiting_ = std::move(beforeWaiting);
+    }
+
 protected:
     void EndProgramNow() override;
 
 private:
     friend class QtGameTimer;
+    void BeforeWaiting() {
+        if (beforeWaiting_) beforeWaiting_();
+    }
     int RunSystemBox(QMessageBox::Icon icon, const std::string& title, const std::string& text,
                      QMessageBox::StandardButtons buttons);
 
@@ -61,4 +71,5 @@ private:
     std::map<std::string, WindowFactory> factories_;
     std::map<std::string, std::unique_ptr<QSoundEffect>> sounds_;
     QWidget* mainWindow_ = nullptr;
+    std::function<void()> beforeWaiting_;
 };

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -13,26 +14,68 @@
 
 namespace {
 
+// The virtual clock with one thing of the Qt platform: before every wait the windows show what
+// they gathered, as the game's main sets it up.
+class BenchPlatform : public FakePlatform {
+public:
+    std::function<void()> beforeWaiting;
+
+    void Pause(int milliseconds) override {
+        BeforeWaiting();
+        FakePlatform::Pause(milliseconds);
+    }
+    void Sleep(int milliseconds) override {
+        BeforeWaiting();
+        FakePlatform::Sleep(milliseconds);
+    }
+    void WaitForSound(int milliseconds) override {
+        BeforeWaiting();
+        FakePlatform::WaitForSound(milliseconds);
+    }
+    void DoEvents() override {
+        BeforeWaiting();
+        FakePlatform::DoEvents();
+    }
+    void ShowModal(ModalForm& form) override {
+        BeforeWaiting();
+        FakePlatform::ShowModal(form);
+    }
+
+private:
+    void BeforeWaiting() {
+        if (beforeWaiting) beforeWaiting();
+    }
+};
+
 // A started console on the virtual clock whose transcript holds the given number of lines: the
 // shipped file system, so DIR lists what a player sees. With a window, the game shows in it.
 class BenchConsole {
 public:
     BenchConsole(bool withWindow, int lines) {
-        test_.folder.CopyFromData("FileSystem/defaultfs.zdl");
+        folder_.CopyFromData("Lang/English.zdl");
+        folder_.CopyFromData("FileSystem/defaultfs.zdl");
+        folder_.Write("MissionPack/Bench/m1.zdl", "m1.zdl\r\n");
         if (withWindow) {
             window_ = std::make_unique<ConsoleWindow>();
-            game_ = std::make_unique<Game>(test_.platform, test_.folder.Path(), *window_);
+            game_ = std::make_unique<Game>(platform_, folder_.Path(), *window_);
             window_->Bind(game_->console);
+            platform_.beforeWaiting = [this] { window_->CommandLine()->FlushOutput(); };
+        } else {
+            game_ = std::make_unique<Game>(platform_, folder_.Path(), coreView_);
         }
-        test_.AnswerIntro();
-        TheGame().console.Form_Load();
-        test_.platform.Pause(2000);
+        platform_.WhenShown("frmIntro", [](ModalForm& form) {
+            auto& intro = dynamic_cast<IntroForm&>(form);
+            intro.txtHandle = "neo";
+            intro.SelectPack(0);
+            intro.Form_KeyPress(IntroForm::kEnter);
+        });
+        Console().Form_Load();
+        platform_.Pause(2000);
         FillTo(lines);
         Settle();
     }
 
-    Game& TheGame() { return game_ ? *game_ : *test_.game; }
-    MainConsole& Console() { return TheGame().console; }
+    MainConsole& Console() { return game_->console; }
 
     // Prints whole lines of session output, a thousand at a time, until the transcript holds
     // the given number of lines.
@@ -51,7 +94,7 @@ public:
     }
 
     int LineCount() const {
-        const std::string& text = (game_ ? *game_ : *test_.game).console.Transcript();
+        const std::string& text = game_->console.Transcript();
         int lines = 0;
         for (std::size_t at = text.find("\r\n"); at != std::string::npos;
              at = text.find("\r\n", at + 2))
@@ -95,7 +138,9 @@ public:
     }
 
 private:
-    TestGame test_;
+    TempAppFolder folder_;
+    BenchPlatform platform_;
+    ConsoleView coreView_;
     std::unique_ptr<ConsoleWindow> window_;
     std::unique_ptr<Game> game_;
 };
