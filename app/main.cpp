@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "app/first_paint_probe.h"
+#include "app/first_paint.h"
 #include "app/game.h"
 #include "app/intro_window.h"
 #include "app/qt_platform.h"
@@ -29,6 +29,8 @@ int main(int argc, char* argv[]) {
     platform.RegisterWindow("frmIntro", &CreateFormWindow<IntroWindow>);
     platform.RegisterWindow("frmSettings", &CreateFormWindow<SettingsWindow>);
     platform.RegisterWindow("frmMail", &CreateFormWindow<MailWindow>);
+    // The intro plays no sound: the sound module loads while the player reads it.
+    AfterFirstPaint([&platform] { platform.LoadSoundPlayer(); });
 
     QTimer::singleShot(0, [&game] { game.console.Form_Load(); });
     return QApplication::exec();

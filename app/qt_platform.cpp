@@ -7,13 +7,11 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QAudioDevice>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QEventLoop>
-#include <QMediaDevices>
+#include <QLibrary>
 #include <QMessageBox>
-#include <QSoundEffect>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
@@ -24,6 +22,7 @@
 
 #include "app/modal_form.h"
 #include "app/qt_text.h"
+#include "app/sound_player.h"
 #include "app/window_chrome.h"
 
 // A game timer: a precise QTimer whose tick never starts inside its own previous tick, and
@@ -171,15 +170,18 @@ void QtPlatform::ReseedRandom() {
 bool QtPlatform::StartSound(const std::filesystem::path& waveFile) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(waveFile, error)) return false;
-    if (QMediaDevices::audioOutputs().isEmpty()) return false;
-    auto& effect = sounds_[waveFile.string()];
-    if (!effect) {
-        effect = std::make_unique<QSoundEffect>();
-        effect->setSource(QUrl::fromLocalFile(QString::fromStdString(waveFile.string())));
-    }
-    effect->stop();
-    effect->play();
-    return true;
+    LoadSoundPlayer();
+    return soundPlayer_ != nullptr && soundPlayer_->Play(waveFile);
+}
+
+void QtPlatform::LoadSoundPlayer() {
+    if (soundLoadTried_) return;
+    soundLoadTried_ = true;
+    // A game without its sound module plays as one without an audio device: silently.
+    QLibrary module(QCoreApplication::applicationDirPath() + "/" + kSoundModule);
+    const auto create =
+        reinterpret_cast<CreateSoundPlayerFunction>(module.resolve(kCreateSoundPlayer));
+    if (create != nullptr) soundPlayer_.reset(create());
 }
 
 void QtPlatform::OpenWebAddress(const std::string& address) {

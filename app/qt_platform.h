@@ -12,7 +12,7 @@
 
 #include "app/platform.h"
 
-class QSoundEffect;
+class SoundPlayer;
 class QtGameTimer;
 
 class QtPlatform : public Platform {
@@ -38,6 +38,9 @@ public:
     void ShowModal(ModalForm& form) override;
     bool AskYesNo(const std::string& title, const std::string& text) override;
     void ShowOkMessage(const std::string& title, const std::string& text) override;
+
+    // Loads the sound module, if it was not loaded yet; the first sound does it otherwise.
+    void LoadSoundPlayer();
 
     // Makes the view of a modal form; ShowModal finds it by the form's name.
     using WindowFactory = std::function<std::unique_ptr<QDialog>(ModalForm&)>;
@@ -69,7 +72,8 @@ private:
     int soundWaits_ = 0;
     std::vector<QtGameTimer*> timers_;
     std::map<std::string, WindowFactory> factories_;
-    std::map<std::string, std::unique_ptr<QSoundEffect>> sounds_;
+    std::unique_ptr<SoundPlayer> soundPlayer_;
+    bool soundLoadTried_ = false;
     QWidget* mainWindow_ = nullptr;
     std::function<void()> beforeWaiting_;
 };

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "app/first_paint_probe.h"
+#include "app/first_paint.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

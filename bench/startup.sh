@@ -7,7 +7,7 @@
 # Each program is started RUNS times, the two taking turns (and the one that goes first taking
 # turns too), so that the machine's load falls on both alike. A run is timed from the moment the
 # script starts it (bash's EPOCHREALTIME) to the wall-clock time the program prints once its
-# first window has been painted (ZINDREL_FIRST_PAINT_PROBE, see app/first_paint_probe.h); it
+# first window has been painted (ZINDREL_FIRST_PAINT_PROBE, see app/first_paint.h); it
 # ends there. Peak memory is the maximum resident set that /usr/bin/time reports for that run.
 # The ratios printed are game / bare window of the medians over the runs.
 #
