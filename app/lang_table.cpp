@@ -1,34 +1,18 @@
 // Looking texts up in the language files, with the English fallback and the recovery question.
 #include "lang_table.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
+
 #include "file_routines.h"
 #include "game.h"
 #include "text_helpers.h"
 
 namespace {
 
-struct Scan {
-    bool matched = false;
-    std::string lastLine;
-};
-
 std::string KeyOf(const std::string& line) {
     return line.substr(0, line.find("=>"));
-}
-
-// Reads lines until one holds the key or the file ends. Every line reached must be non-empty.
-Scan ScanFile(const std::filesystem::path& file, const std::string& key) {
-    LineReader reader = LineReader::Open(file);
-    Scan scan;
-    do {
-        scan.lastLine = ReadLine(reader);
-        if (scan.lastLine.empty()) throw FileReadError("empty line in a language file");
-        if (EqualsIgnoringCase(KeyOf(scan.lastLine), key)) {
-            scan.matched = true;
-            break;
-        }
-    } while (!reader.AtEnd());
-    return scan;
 }
 
 // The text is the piece between the first "=>" and the next one, if any.
@@ -46,7 +30,56 @@ std::filesystem::path LangTable::LanguageFile(const std::string& language) const
     return game_.appFolder / "Lang" / (language + ".zdl");
 }
 
-std::optional<std::string> LangTable::TryLookup(const std::string& key) const {
+const LangTable::ReadFile& LangTable::Current(const std::filesystem::path& path) {
+    const std::filesystem::path file = FindIgnoringCase(path);
+    struct stat status {};
+    if (::stat(file.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        // Nothing readable there now (missing, or a folder); nothing is kept.
+        files_.erase(file);
+        throw FileReadError("not a readable file: " + path.string());
+    }
+    const auto size = static_cast<std::uintmax_t>(status.st_size);
+    const auto found = files_.find(file);
+    if (found != files_.end() && found->second.size == size &&
+        found->second.modifiedSeconds == status.st_mtim.tv_sec &&
+        found->second.modifiedNanoseconds == status.st_mtim.tv_nsec)
+        return found->second;
+
+    files_.erase(file);
+    ReadFile read;
+    read.size = size;
+    read.modifiedSeconds = status.st_mtim.tv_sec;
+    read.modifiedNanoseconds = status.st_mtim.tv_nsec;
+    LineReader reader = LineReader::Open(file);
+    try {
+        do {
+            read.lines.push_back(ReadLine(reader));
+        } while (!reader.AtEnd());
+    } catch (const FileReadError&) {
+        read.breakAt = read.lines.size();
+    }
+    for (std::size_t i = 0; i < read.lines.size(); ++i) {
+        if (read.lines[i].empty()) {
+            read.breakAt = std::min(read.breakAt, i);
+            break;
+        }
+        read.firstLineOfKey.emplace(UpperCase(KeyOf(read.lines[i])), i);
+    }
+    return files_.emplace(file, std::move(read)).first->second;
+}
+
+// As a scan from the first line would go: it stops at the first line holding the key, or fails
+// at a line it cannot get past, or ends with the file's last line.
+LangTable::Scan LangTable::ScanFile(const std::filesystem::path& path, const std::string& key) {
+    const ReadFile& file = Current(path);
+    const auto line = file.firstLineOfKey.find(UpperCase(key));
+    if (line != file.firstLineOfKey.end() && line->second < file.breakAt)
+        return {true, file.lines[line->second]};
+    if (file.breakAt != ReadFile::kNoBreak) throw FileReadError("language file breaks off");
+    return {false, file.lines.back()};
+}
+
+std::optional<std::string> LangTable::TryLookup(const std::string& key) {
     try {
         Scan scan = ScanFile(LanguageFile(game_.settings.Language), key);
         if (!scan.matched) {

@@ -3,11 +3,12 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "app/first_paint.h"
 #include "app/game.h"
 #include "app/intro_window.h"
 #include "app/qt_platform.h"
 #include "app/settings_window.h"
-#include "console/console_window.h"
+#include "console/lazy_console_window.h"
 #include "tools/file_transfer_window.h"
 #include "tools/mail_window.h"
 #include "tools/message_window.h"
@@ -20,12 +21,16 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Zindrel");
+    InstallFirstPaintProbe();
 
     QtPlatform platform;
-    ConsoleWindow consoleWindow;
+    // The console window is made once the intro has been accepted; dialogs centre on it from
+    // then on, and the console output it gathered is on screen whenever the game waits.
+    LazyConsoleWindow consoleWindow(
+        [&platform](ConsoleWindow& window) { platform.SetMainWindow(&window); });
     Game game(platform, QCoreApplication::applicationDirPath().toStdString(), consoleWindow);
     consoleWindow.Bind(game.console);
-    platform.SetMainWindow(&consoleWindow);
+    platform.SetBeforeWaiting([&consoleWindow] { consoleWindow.FlushOutput(); });
     platform.RegisterWindow("frmMessage", &CreateFormWindow<MessageWindow>);
     platform.RegisterWindow("frmIntro", &CreateFormWindow<IntroWindow>);
     platform.RegisterWindow("frmSettings", &CreateFormWindow<SettingsWindow>);
@@ -37,6 +42,8 @@ int main(int argc, char* argv[]) {
     platform.RegisterWindow("frmUploadvirus", &CreateFormWindow<VirusUploadWindow>);
     platform.RegisterWindow("frmCopyfile", &CreateFormWindow<FileTransferWindow>);
     platform.RegisterWindow("frmDestroyfile", &CreateFormWindow<FileTransferWindow>);
+    // The intro plays no sound: the sound module loads while the player reads it.
+    AfterFirstPaint([&platform] { platform.LoadSoundPlayer(); });
 
     QTimer::singleShot(0, [&game] { game.console.Form_Load(); });
     return QApplication::exec();

@@ -7,13 +7,11 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QAudioDevice>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QEventLoop>
-#include <QMediaDevices>
+#include <QLibrary>
 #include <QMessageBox>
-#include <QSoundEffect>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
@@ -24,6 +22,7 @@
 
 #include "app/modal_form.h"
 #include "app/qt_text.h"
+#include "app/sound_player.h"
 #include "app/window_chrome.h"
 
 // A game timer: a precise QTimer whose tick never starts inside its own previous tick, and
@@ -120,16 +119,19 @@ QtPlatform::QtPlatform() {
 QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::Pause(int milliseconds) {
+    BeforeWaiting();
     QEventLoop loop;
     QTimer::singleShot(std::max(milliseconds, 0), Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec();
 }
 
 void QtPlatform::Sleep(int milliseconds) {
+    BeforeWaiting();
     QThread::msleep(static_cast<unsigned long>(std::max(milliseconds, 0)));
 }
 
 void QtPlatform::WaitForSound(int milliseconds) {
+    BeforeWaiting();
     InputBlocker blocker;
     QCoreApplication::instance()->installEventFilter(&blocker);
     ++soundWaits_;
@@ -143,6 +145,7 @@ void QtPlatform::WaitForSound(int milliseconds) {
 }
 
 void QtPlatform::DoEvents() {
+    BeforeWaiting();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
@@ -167,15 +170,18 @@ void QtPlatform::ReseedRandom() {
 bool QtPlatform::StartSound(const std::filesystem::path& waveFile) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(waveFile, error)) return false;
-    if (QMediaDevices::audioOutputs().isEmpty()) return false;
-    auto& effect = sounds_[waveFile.string()];
-    if (!effect) {
-        effect = std::make_unique<QSoundEffect>();
-        effect->setSource(QUrl::fromLocalFile(QString::fromStdString(waveFile.string())));
-    }
-    effect->stop();
-    effect->play();
-    return true;
+    LoadSoundPlayer();
+    return soundPlayer_ != nullptr && soundPlayer_->Play(waveFile);
+}
+
+void QtPlatform::LoadSoundPlayer() {
+    if (soundLoadTried_) return;
+    soundLoadTried_ = true;
+    // A game without its sound module plays as one without an audio device: silently.
+    QLibrary module(QCoreApplication::applicationDirPath() + "/" + kSoundModule);
+    const auto create =
+        reinterpret_cast<CreateSoundPlayerFunction>(module.resolve(kCreateSoundPlayer));
+    if (create != nullptr) soundPlayer_.reset(create());
 }
 
 void QtPlatform::OpenWebAddress(const std::string& address) {
@@ -195,6 +201,7 @@ void QtPlatform::RegisterWindow(const std::string& formName, WindowFactory facto
 }
 
 void QtPlatform::ShowModal(ModalForm& form) {
+    BeforeWaiting();
     const auto factory = factories_.find(form.Name());
     if (factory == factories_.end()) return;
     std::unique_ptr<QDialog> window = factory->second(form);
@@ -211,6 +218,7 @@ void QtPlatform::ShowModal(ModalForm& form) {
 
 int QtPlatform::RunSystemBox(QMessageBox::Icon icon, const std::string& title,
                              const std::string& text, QMessageBox::StandardButtons buttons) {
+    BeforeWaiting();
     QMessageBox box(icon, ToQString(title), ToQString(text), buttons, mainWindow_);
     box.setObjectName("SystemBox");
     // The box would otherwise take the console's green labels onto the system's light grey; it

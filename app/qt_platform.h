@@ -12,7 +12,7 @@
 
 #include "app/platform.h"
 
-class QSoundEffect;
+class SoundPlayer;
 class QtGameTimer;
 
 class QtPlatform : public Platform {
@@ -39,6 +39,9 @@ public:
     bool AskYesNo(const std::string& title, const std::string& text) override;
     void ShowOkMessage(const std::string& title, const std::string& text) override;
 
+    // Loads the sound module, if it was not loaded yet; the first sound does it otherwise.
+    void LoadSoundPlayer();
+
     // Makes the view of a modal form; ShowModal finds it by the form's name.
     using WindowFactory = std::function<std::unique_ptr<QDialog>(ModalForm&)>;
     void RegisterWindow(const std::string& formName, WindowFactory factory);
@@ -46,11 +49,21 @@ public:
     // The window that dialogs are centred on.
     void SetMainWindow(QWidget* window) { mainWindow_ = window; }
 
+    // Runs before every wait and before the event loop gets a turn (pauses, sleeps, sounds,
+    // dialogs): windows that gather their changes show them here, so what the player sees while
+    // the game waits is up to date.
+    void SetBeforeWaiting(std::function<void()> beforeWaiting) {
+        beforeWaiting_ = std::move(beforeWaiting);
+    }
+
 protected:
     void EndProgramNow() override;
 
 private:
     friend class QtGameTimer;
+    void BeforeWaiting() {
+        if (beforeWaiting_) beforeWaiting_();
+    }
     int RunSystemBox(QMessageBox::Icon icon, const std::string& title, const std::string& text,
                      QMessageBox::StandardButtons buttons);
 
@@ -59,6 +72,8 @@ private:
     int soundWaits_ = 0;
     std::vector<QtGameTimer*> timers_;
     std::map<std::string, WindowFactory> factories_;
-    std::map<std::string, std::unique_ptr<QSoundEffect>> sounds_;
+    std::unique_ptr<SoundPlayer> soundPlayer_;
+    bool soundLoadTried_ = false;
     QWidget* mainWindow_ = nullptr;
+    std::function<void()> beforeWaiting_;
 };

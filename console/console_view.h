@@ -20,6 +20,8 @@ public:
     virtual void ShowWindow() {}
     virtual void TranscriptAppended(std::string_view /*added*/) {}
     virtual void TranscriptTruncated(std::size_t /*newLength*/) {}
+    // The first lines of the transcript, these bytes, were dropped from the scrollback.
+    virtual void TranscriptTrimmed(std::string_view /*removed*/) {}
     virtual void TranscriptReplaced(const std::string& /*text*/) {}
     virtual void InputEnabledChanged(bool /*enabled*/) {}
     virtual void TextColourChanged(Colour /*colour*/) {}

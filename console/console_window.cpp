@@ -33,6 +33,15 @@ QString ForDisplay(std::string_view bytes) {
     return text;
 }
 
+// How many characters of the box the transcript's bytes take: one each, and one for a CR LF.
+int DisplayLength(std::string_view bytes) {
+    std::size_t length = bytes.size();
+    for (std::size_t at = bytes.find("\r\n"); at != std::string_view::npos;
+         at = bytes.find("\r\n", at + 2))
+        --length;
+    return static_cast<int>(length);
+}
+
 const char* const kStyle = R"(
     QWidget#frmMainConsole { background: #101010; }
     QLabel#mainlabel { font-size: 11pt; }
@@ -93,6 +102,80 @@ void ConsoleTextBox::MoveCaretToEnd() {
     setTextCursor(cursor);
 }
 
+void ConsoleTextBox::Changed() {
+    changed_ = true;
+    if (flushQueued_) return;
+    flushQueued_ = true;
+    // The turn of the event loop after this one shows the change, unless a flush comes first.
+    QTimer::singleShot(0, this, [this] {
+        flushQueued_ = false;
+        FlushOutput();
+    });
+}
+
+void ConsoleTextBox::TranscriptAppended() {
+    appended_ = true;
+    Changed();
+}
+
+void ConsoleTextBox::TranscriptTruncated(std::size_t newLength) {
+    // Only single characters of a line are ever taken back (Backspace), never a line break.
+    if (!refill_ && newLength < shownBytes_) {
+        cutChars_ += static_cast<int>(shownBytes_ - newLength);
+        shownBytes_ = newLength;
+    }
+    Changed();
+}
+
+void ConsoleTextBox::TranscriptTrimmed(std::string_view removed) {
+    if (!refill_) {
+        if (removed.size() <= shownBytes_) {
+            trimChars_ += DisplayLength(removed);
+            shownBytes_ -= removed.size();
+        } else {
+            // Lines the box never showed went too: it is simpler to fill it anew.
+            refill_ = true;
+        }
+    }
+    Changed();
+}
+
+void ConsoleTextBox::TranscriptReplaced() {
+    refill_ = true;
+    Changed();
+}
+
+void ConsoleTextBox::FlushOutput() {
+    if (!changed_ || console_ == nullptr) return;
+    const std::string& transcript = console_->Transcript();
+    if (refill_) {
+        setPlainText(ForDisplay(transcript));
+    } else {
+        QTextCursor cursor(document());
+        cursor.beginEditBlock();
+        if (trimChars_ > 0) {
+            cursor.setPosition(trimChars_, QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+        }
+        if (cutChars_ > 0) {
+            cursor.movePosition(QTextCursor::End);
+            cursor.setPosition(cursor.position() - cutChars_, QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+        }
+        if (transcript.size() > shownBytes_) {
+            cursor.movePosition(QTextCursor::End);
+            cursor.insertText(ForDisplay(std::string_view(transcript).substr(shownBytes_)));
+        }
+        cursor.endEditBlock();
+    }
+    shownBytes_ = transcript.size();
+    trimChars_ = cutChars_ = 0;
+    refill_ = changed_ = false;
+    MoveCaretToEnd();
+    if (appended_) ensureCursorVisible();
+    appended_ = false;
+}
+
 void ConsoleTextBox::TypeCharacters(const QString& text) {
     if (console_ == nullptr) return;
     // Only printable characters are typed: Delete, the other control keys and the halves of
@@ -103,6 +186,12 @@ void ConsoleTextBox::TypeCharacters(const QString& text) {
 
 void ConsoleTextBox::keyPressEvent(QKeyEvent* event) {
     if (console_ == nullptr) return;
+    HandleKey(event);
+    // What the key did is shown before the event loop goes on.
+    FlushOutput();
+}
+
+void ConsoleTextBox::HandleKey(QKeyEvent* event) {
     caretShown_ = true;
     if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll)) {
         QPlainTextEdit::keyPressEvent(event);
@@ -243,7 +332,9 @@ ConsoleWindow::ConsoleWindow() {
         frameLayout->addWidget(button);
         const std::string control = name;
         connect(button, &ClickableLabel::clicked, this, [this, control] {
-            if (console_ != nullptr) console_->ButtonClick(control);
+            if (console_ == nullptr) return;
+            console_->ButtonClick(control);
+            commandLine_->FlushOutput();
         });
         buttonColumn->addWidget(frame);
     }
@@ -281,27 +372,20 @@ void ConsoleWindow::ShowWindow() {
     activateWindow();
 }
 
-void ConsoleWindow::TranscriptAppended(std::string_view added) {
-    QTextCursor cursor(commandLine_->document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(ForDisplay(added));
-    shownBytes_ += added.size();
-    commandLine_->MoveCaretToEnd();
-    commandLine_->ensureCursorVisible();
+void ConsoleWindow::TranscriptAppended(std::string_view /*added*/) {
+    commandLine_->TranscriptAppended();
 }
 
 void ConsoleWindow::TranscriptTruncated(std::size_t newLength) {
-    // Only single characters of a line are ever taken back (Backspace), never a line break.
-    QTextCursor cursor(commandLine_->document());
-    cursor.movePosition(QTextCursor::End);
-    for (; shownBytes_ > newLength; --shownBytes_) cursor.deletePreviousChar();
-    commandLine_->MoveCaretToEnd();
+    commandLine_->TranscriptTruncated(newLength);
 }
 
-void ConsoleWindow::TranscriptReplaced(const std::string& text) {
-    commandLine_->setPlainText(ForDisplay(text));
-    shownBytes_ = text.size();
-    commandLine_->MoveCaretToEnd();
+void ConsoleWindow::TranscriptTrimmed(std::string_view removed) {
+    commandLine_->TranscriptTrimmed(removed);
+}
+
+void ConsoleWindow::TranscriptReplaced(const std::string& /*text*/) {
+    commandLine_->TranscriptReplaced();
 }
 
 void ConsoleWindow::InputEnabledChanged(bool /*enabled*/) {
@@ -324,6 +408,7 @@ void ConsoleWindow::VisibilityChanged(const std::string& control, bool visible) 
 }
 
 void ConsoleWindow::CaretToStart() {
+    commandLine_->FlushOutput();
     QTextCursor cursor = commandLine_->textCursor();
     cursor.movePosition(QTextCursor::Start);
     commandLine_->setTextCursor(cursor);

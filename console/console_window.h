@@ -5,8 +5,10 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <QWidget>
+#include <cstddef>
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "console/console_view.h"
 
@@ -15,6 +17,11 @@ class QLabel;
 
 // The transcript and typing position. Every key goes to the core, which owns the text; the box
 // only shows it, so typing always lands at the end whatever the caret shows.
+//
+// Laying out text is what the window spends most on, so the box gathers the core's changes to
+// the transcript and applies them together, then moves the caret and scrolls once: when the
+// event loop next gets its turn, at the end of a key or click it handled, or when FlushOutput is
+// called before the game waits. Whatever the player can see is therefore up to date.
 class ConsoleTextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -22,6 +29,14 @@ public:
     void Bind(MainConsole& console) { console_ = &console; }
     void SetTextColour(const QColor& colour);
     void MoveCaretToEnd();
+
+    // The core's changes to the transcript, shown at the next flush.
+    void TranscriptAppended();
+    void TranscriptTruncated(std::size_t newLength);
+    void TranscriptTrimmed(std::string_view removed);
+    void TranscriptReplaced();
+    // Shows every change gathered so far.
+    void FlushOutput();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -33,12 +48,24 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void HandleKey(QKeyEvent* event);
     void TypeCharacters(const QString& text);
+    void Changed();
 
     MainConsole* console_ = nullptr;
     QColor textColour_;
     QTimer caretBlink_;
     bool caretShown_ = true;
+
+    // The box shows the transcript's first shownBytes_ bytes once trimChars_ characters are
+    // taken from its top and cutChars_ from its end, unless it must be filled anew.
+    std::size_t shownBytes_ = 0;
+    int trimChars_ = 0;
+    int cutChars_ = 0;
+    bool refill_ = false;
+    bool changed_ = false;
+    bool appended_ = false;
+    bool flushQueued_ = false;
 };
 
 class ConsoleWindow : public QWidget, public ConsoleView {
@@ -53,6 +80,7 @@ public:
     void ShowWindow() override;
     void TranscriptAppended(std::string_view added) override;
     void TranscriptTruncated(std::size_t newLength) override;
+    void TranscriptTrimmed(std::string_view removed) override;
     void TranscriptReplaced(const std::string& text) override;
     void InputEnabledChanged(bool enabled) override;
     void TextColourChanged(Colour colour) override;
@@ -70,5 +98,4 @@ private:
 
     MainConsole* console_ = nullptr;
     ConsoleTextBox* commandLine_ = nullptr;
-    std::size_t shownBytes_ = 0;
 };

@@ -22,8 +22,24 @@ MainConsole::MainConsole(Game& game, ConsoleView& view) : game_(game), view_(vie
 
 void MainConsole::Append(std::string_view text) {
     if (text.empty()) return;
+    // A line break whose CR came with the previous piece counts as well.
+    if (text.front() == '\n' && transcript_.ends_with('\r')) ++lineBreaks_;
+    for (std::size_t at = text.find(kCrLf); at != std::string_view::npos;
+         at = text.find(kCrLf, at + kCrLf.size()))
+        ++lineBreaks_;
     transcript_ += text;
     view_.TranscriptAppended(text);
+    if (lineBreaks_ + 1 > kScrollbackLines + kTrimLines) TrimScrollback();
+}
+
+void MainConsole::TrimScrollback() {
+    const std::size_t drop = lineBreaks_ + 1 - kScrollbackLines;
+    std::size_t end = 0;
+    for (std::size_t dropped = 0; dropped < drop; ++dropped)
+        end = transcript_.find(kCrLf, end) + kCrLf.size();
+    view_.TranscriptTrimmed(std::string_view(transcript_).substr(0, end));
+    transcript_.erase(0, end);
+    lineBreaks_ -= drop;
 }
 
 void MainConsole::SetCommandLineEnabled(bool enabled) {
@@ -101,6 +117,7 @@ void MainConsole::PrintBanner() {
 
 void MainConsole::ClearTranscript() {
     transcript_.clear();
+    lineBreaks_ = 0;
     view_.TranscriptReplaced(transcript_);
 }
 

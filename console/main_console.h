@@ -2,6 +2,7 @@
 // its output operations, its key rules, its labels and timers, and the start-up sequence.
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <memory>
 #include <string>
@@ -20,6 +21,13 @@ public:
 
     // The text that ends the transcript while the console waits for a command.
     std::string Prompt;
+
+    // The scrollback: a game left running for a night of missions must not grow without end, so
+    // the transcript keeps its last kScrollbackLines lines. Lines are dropped from the top a
+    // thousand at a time, once that many have gathered above the limit, so the console holds
+    // between kScrollbackLines and kScrollbackLines + kTrimLines lines.
+    static constexpr std::size_t kScrollbackLines = 10'000;
+    static constexpr std::size_t kTrimLines = 1'000;
 
     // Output operations: they always append at the very end of the transcript.
     void ConsolePrint(std::string_view text, int pauseSteps, bool newLine);
@@ -66,6 +74,7 @@ public:
 
 private:
     void Append(std::string_view text);
+    void TrimScrollback();
     void StartupTimer_Timer();
     void MissionTimer_Timer();
     void TotalTimer_Timer();
@@ -74,6 +83,7 @@ private:
     Game& game_;
     ConsoleView& view_;
     std::string transcript_;
+    std::size_t lineBreaks_ = 0;  // the CR LF pairs in the transcript
     bool commandLineEnabled_ = true;
     Colour textColour_ = kConsoleGreen;
     std::map<std::string, std::string> captions_;

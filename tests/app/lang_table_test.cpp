@@ -2,6 +2,9 @@
 // question when a language file cannot be read.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+
 #include "harness/test_game.h"
 
 namespace {
@@ -117,6 +120,36 @@ TEST(LangRecovery, ALanguageNameCannotReachOutsideTheLangFolder) {
     test.platform.yesNoAnswers = {true};
 
     EXPECT_EQ(test.Lang("str1"), "one");
+    EXPECT_EQ(test.platform.questions.size(), 1u);
+}
+
+// A language file edited while the game runs is read afresh at the next lookup, even when the
+// edit keeps its size.
+TEST(LangLookup, AnEditDuringPlayShowsAtTheNextLookup) {
+    TestGame test(false);
+    test.folder.Write("Lang/English.zdl", kEnglish);
+    test.game->settings.Language = "Test";
+    const std::filesystem::path file = test.folder.Path() / "Lang/Test.zdl";
+    // The file system's clock is coarse; a person's edit comes at least a second later.
+    const auto edit = [&](const char* content) {
+        const auto before = std::filesystem::last_write_time(file);
+        test.folder.Write("Lang/Test.zdl", content);
+        std::filesystem::last_write_time(file, before + std::chrono::seconds(1));
+    };
+    test.folder.Write("Lang/Test.zdl", "str5=>alpha\r\nstr12=>zwoelf\r\n");
+    EXPECT_EQ(test.Lang("str5"), "alpha");
+
+    edit("str5=>omega\r\nstr12=>zwoelf\r\n");
+    EXPECT_EQ(test.Lang("str5"), "omega");
+    edit("str5=>a longer text\r\n");
+    EXPECT_EQ(test.Lang("str5"), "a longer text");
+    EXPECT_EQ(test.Lang("str12"), "english twelve");
+    EXPECT_TRUE(test.platform.questions.empty());
+
+    // An edit that breaks the file is noticed just as well.
+    edit("\r\nstr5=>a longer text\r\n");
+    test.platform.yesNoAnswers = {false};
+    EXPECT_THROW(test.Lang("str5"), ProgramEnded);
     EXPECT_EQ(test.platform.questions.size(), 1u);
 }
 

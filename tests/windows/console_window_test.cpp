@@ -63,6 +63,39 @@ TEST_F(ConsoleWindowTest, TypedKeysGoThroughTheCoreAndTheBoxShowsItsTranscript) 
     EXPECT_EQ(box->textCursor().position(), box->document()->characterCount() - 1);
 }
 
+// The box keeps exactly the lines the core keeps, whether the top of the session is dropped
+// before the box ever showed it or after.
+TEST_F(ConsoleWindowTest, TheBoxKeepsTheSameScrollbackAsTheCore) {
+    test.AnswerIntro("neo");
+    game->console.Form_Load();
+    test.platform.Pause(2000);
+    QPlainTextEdit* box = window.CommandLine();
+    const auto print = [&](int lines) {
+        for (int i = 0; i < lines; ++i)
+            game->console.ConsolePrint("output line " + std::to_string(i), 0, true);
+    };
+    const auto expectSame = [&] {
+        EXPECT_EQ(Shown(), AsShown(game->console.Transcript()));
+        EXPECT_EQ(box->textCursor().position(), box->document()->characterCount() - 1);
+    };
+
+    // More than the scrollback in one go, none of it shown yet.
+    print(static_cast<int>(MainConsole::kScrollbackLines + MainConsole::kTrimLines) + 50);
+    QTest::keyClick(box, Qt::Key_D);
+    expectSame();
+    EXPECT_LE(box->document()->blockCount(),
+              static_cast<int>(MainConsole::kScrollbackLines + MainConsole::kTrimLines));
+
+    // The box shows every line when the top is dropped again; then Backspace and a command.
+    print(static_cast<int>(MainConsole::kTrimLines));
+    QTest::keyClick(box, Qt::Key_Backspace);
+    expectSame();
+    QTest::keyClicks(box, "dir");
+    QTest::keyClick(box, Qt::Key_Return);
+    expectSame();
+    EXPECT_TRUE(game->console.Transcript().ends_with("\r\n\r\nroot[.]# "));
+}
+
 TEST_F(ConsoleWindowTest, HiddenToolButtonsHideWithTheirFrames) {
     window.show();
     EXPECT_FALSE(window.findChild<QWidget*>("butvirus_")->isVisible());
