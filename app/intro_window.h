@@ -13,6 +13,9 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     IntroForm& form_;
 };

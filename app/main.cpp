@@ -1,7 +1,11 @@
 // Starts the game: the Qt platform and windows around the game core, in the application folder
 // the executable sits in.
+#include <dlfcn.h>
+
 #include <QApplication>
+#include <QFont>
 #include <QTimer>
+#include <thread>
 
 #include "app/first_paint.h"
 #include "app/game.h"
@@ -18,10 +22,31 @@
 #include "tools/telnet_window.h"
 #include "tools/virus_upload_window.h"
 
+namespace {
+
+// Reading the system's font configuration is the largest single part of a start that shows
+// text. The library that does it is loaded with Qt's; here it starts on a thread of its own
+// while Qt opens its connection to the display, and Qt finds it done when the intro needs fonts.
+void ReadFontConfigurationEarly() {
+#ifdef __linux__
+    std::thread([] {
+        if (auto init = reinterpret_cast<int (*)()>(dlsym(RTLD_DEFAULT, "FcInit"))) init();
+    }).detach();
+#endif
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    ReadFontConfigurationEarly();
     QApplication application(argc, argv);
     QApplication::setApplicationName("Zindrel");
     InstallFirstPaintProbe();
+    // Every window of the game writes in the one typewriter face; as the program's font it is
+    // also the only face the start loads.
+    QFont typewriter("Courier");
+    typewriter.setStyleHint(QFont::TypeWriter);
+    QApplication::setFont(typewriter);
 
     QtPlatform platform;
     // The console window is made once the intro has been accepted; dialogs centre on it from
