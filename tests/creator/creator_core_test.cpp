@@ -156,6 +156,25 @@ TEST_F(CreatorFolder, WhatQuenbryWroteReadsBackToTheSameBytes) {
     }
 }
 
+// The packs the game ships are Quenbry's own work: an author who opens a mission and saves it
+// unchanged gets the same bytes back.
+TEST_F(CreatorFolder, EveryShippedMissionSavesBackUnchanged) {
+    int missions = 0;
+    for (const auto& pack : fs::directory_iterator(fs::path(ZINDREL_SOURCE_DATA) / "MissionPack")) {
+        if (!pack.is_directory()) continue;
+        for (const auto& mission : fs::directory_iterator(pack.path())) {
+            if (mission.path().extension() != ".zdl") continue;
+            SCOPED_TRACE(mission.path().string());
+            ++missions;
+            const std::optional<MissionFields> loaded = LoadMissionFields(mission.path());
+            ASSERT_TRUE(loaded);
+            EXPECT_EQ(MissionFileText(*loaded, mission.path().filename().string()),
+                      Read(mission.path()));
+        }
+    }
+    EXPECT_GT(missions, 0);  // the packs were found at all
+}
+
 TEST_F(CreatorFolder, AFailedSaveLeavesTheOldFileWhole) {
     Write("Pack/m1.zdl", Fixture("m2.zdl"));
     {
