@@ -19,7 +19,8 @@ Game::Game(Platform& platformIn, std::filesystem::path appFolderIn, ConsoleView&
       downloadForm(*this, kDownload),
       wiperForm(*this, kWiper),
       console(*this, consoleView),
-      interpreter(*this) {}
+      interpreter(*this),
+      savedGames(*this) {}
 
 void Game::ShowMessage(const std::string& text) {
     if (state.MessageWindowOpen) return;
@@ -51,14 +52,3 @@ void Game::ShowIntro() {
     intro.ShowModal(platform);
     if (!intro.Accepted()) platform.EndProgram();
 }
-
-// Saved games are not built yet: saving and loading honestly report failure.
-bool Game::SaveGame() {
-    return false;
-}
-
-bool Game::LoadGame() {
-    return false;
-}
-
-void Game::SubmitHighscore() {}

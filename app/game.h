@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,8 @@
 #include "console/file_system.h"
 #include "console/main_console.h"
 #include "mission/game_state.h"
+#include "mission/highscore.h"
+#include "mission/saved_games.h"
 #include "tools/file_transfer_form.h"
 #include "tools/mail_form.h"
 #include "tools/message_form.h"
@@ -58,6 +61,9 @@ public:
     FileTransferForm wiperForm;
     MainConsole console;
     CommandInterpreter interpreter;
+    SavedGames savedGames;
+    // Where the highscore goes: the reserved example host, unless the start-up says otherwise.
+    std::string highscoreHost = kDefaultHighscoreHost;
 
     std::string LangString(const std::string& key) { return lang.LangString(key); }
 
@@ -92,6 +98,10 @@ public:
 
     // Reads the player's file system from FileSystem/<name>fs.zdl; a failure ends the program.
     void LoadFileSystem(const std::string& name);
+    // Reads such a file without taking it: the record it gives (on top of the file list in
+    // memory, which a file without file lines keeps), or nothing when it cannot be read. The
+    // values its placeholders draw are kept only when it reads.
+    std::optional<FileSystemRecord> ReadFileSystem(const std::string& name);
     // Writes it to FileSystem/<handle>-<pack>fs.zdl; a failure is reported and the game goes on.
     bool SaveFileSystem();
 
@@ -118,10 +128,4 @@ public:
     void Busted(BustReason reason);
     // Closes the open tool windows (password hacker, virus uploader, download, wiper, in order).
     void CloseToolWindows();
-
-    // Steps of the console's commands whose subsystems are not built yet; each is the single
-    // place where that subsystem will plug in.
-    bool SaveGame();
-    bool LoadGame();
-    void SubmitHighscore();
 };

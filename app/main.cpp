@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QTimer>
+#include <cstdlib>
 #include <thread>
 
 #include "app/first_paint.h"
@@ -55,6 +56,9 @@ int main(int argc, char* argv[]) {
         [&platform](ConsoleWindow& window) { platform.SetMainWindow(&window); });
     Game game(platform, QCoreApplication::applicationDirPath().toStdString(), consoleWindow);
     consoleWindow.Bind(game.console);
+    // A player or a community server may send the highscore elsewhere.
+    if (const char* host = std::getenv("ZINDREL_HIGHSCORE_URL"); host != nullptr && *host != '\0')
+        game.highscoreHost = host;
     platform.SetBeforeWaiting([&consoleWindow] { consoleWindow.FlushOutput(); });
     platform.RegisterWindow("frmMessage", &CreateFormWindow<MessageWindow>);
     platform.RegisterWindow("frmIntro", &CreateFormWindow<IntroWindow>);

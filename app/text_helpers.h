@@ -1,6 +1,7 @@
 // Small text routines of the game: address shape, upper case, splitting and number printing.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,11 @@ std::string PrintNumber(long long value);
 // decimal point may follow the digits; the first other character ends the number. A text without
 // digits counts as 0.
 double LeadingNumber(std::string_view text);
+
+// A truth value as the game's files hold it: True or False in any letter case, or a number (0 is
+// false, any other true), blanks around it allowed. Anything else, the empty text included, is
+// no truth value.
+std::optional<bool> ParseBoolean(std::string_view text);
 
 // A number as a text box shows it: whole numbers without a point, others with up to fifteen
 // significant digits ("2000", "2000.5").

@@ -59,7 +59,7 @@ bool CommandInterpreter::SaveLoadAllowed(CommandLineWords& line) {
 void CommandInterpreter::Save(CommandLineWords& line) {
     if (!SaveLoadAllowed(line)) return;
     game_.console.ConsolePrint("", 0, true);
-    if (game_.SaveGame()) {
+    if (game_.savedGames.Save()) {
         game_.console.ConsolePrint(game_.LangString("str100"), 0, true);
         ++game_.state.SaveCount;
     } else {
@@ -70,7 +70,8 @@ void CommandInterpreter::Save(CommandLineWords& line) {
 void CommandInterpreter::Load(CommandLineWords& line) {
     if (!SaveLoadAllowed(line)) return;
     game_.console.ConsolePrint("", 0, true);
-    game_.console.ConsolePrint(game_.LangString(game_.LoadGame() ? "str102" : "str103"), 0, true);
+    game_.console.ConsolePrint(game_.LangString(game_.savedGames.Load() ? "str102" : "str103"), 0,
+                               true);
 }
 
 void CommandInterpreter::Shutdown(CommandLineWords& /*line*/) {
@@ -121,7 +122,7 @@ void CommandInterpreter::IAmVorlen(CommandLineWords& /*line*/) {
 }
 
 void CommandInterpreter::TestHighscore(CommandLineWords& /*line*/) {
-    game_.SubmitHighscore();
+    SubmitHighscore(game_);
 }
 
 void CommandInterpreter::UnknownCommand(CommandLineWords& /*line*/) {

@@ -222,6 +222,7 @@ void MainConsole::CommandLine_KeyPress(char character) {
 }
 
 void MainConsole::ButtonClick(const std::string& button) {
-    if (!commandLineEnabled_) return;
+    // A hidden button (a tool not installed yet) cannot be clicked, whatever sends the click.
+    if (!commandLineEnabled_ || !IsVisible(button)) return;
     game_.ButtonClicked(button);
 }

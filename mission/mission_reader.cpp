@@ -50,20 +50,7 @@ MissionFileList ReadFileList(LineReader& reader, const MissionReadHooks& hooks) 
 }  // namespace
 
 std::optional<bool> ParseVirusValue(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return std::nullopt;
-    const std::string value = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    const std::string upper = UpperCase(value);
-    if (upper == "TRUE") return true;
-    if (upper == "FALSE") return false;
-
-    // A plain decimal number, signed, with an optional fraction and exponent.
-    const char* start = value.c_str();
-    char* end = nullptr;
-    const double number = std::strtod(start, &end);
-    const bool onlyDigits = value.find_first_of("xXpPnNiI") == std::string::npos;
-    if (end == start || *end != '\0' || !onlyDigits) return std::nullopt;
-    return number != 0.0;
+    return ParseBoolean(text);
 }
 
 MissionSections ReadMissionSections(LineReader& reader, const MissionReadHooks& hooks) {

@@ -67,10 +67,10 @@ TEST_F(ConsoleCommands, SaveAndLoadRefuseWhileAMissionIsPendingOrALineIsOpen) {
     EXPECT_EQ(test.Run("load"), "load\r\n\r\n" + Lang("str99") + kPromptAfter);
     test.game->state.TelnetSessionOpen = false;
 
-    // Without saved games the operations fail, and say so.
-    EXPECT_EQ(test.Run("save"), "save\r\n\r\n" + Lang("str101") + kPromptAfter);
-    EXPECT_EQ(test.game->state.SaveCount, 0);
-    EXPECT_EQ(test.Run("LOAD"), "LOAD\r\n\r\n" + Lang("str103") + kPromptAfter);
+    // At the right moment they work, and say so.
+    EXPECT_EQ(test.Run("save"), "save\r\n\r\n" + Lang("str100") + kPromptAfter);
+    EXPECT_EQ(test.game->state.SaveCount, 1);
+    EXPECT_EQ(test.Run("LOAD"), "LOAD\r\n\r\n" + Lang("str102") + kPromptAfter);
 }
 
 TEST_F(ConsoleCommands, ShutdownEndsAtOnceWithoutAPrompt) {

@@ -33,6 +33,23 @@ MissionFields Mission(int version) {
     return fields;
 }
 
+// A game in the state a version's save writes.
+struct SavingGame {
+    SavingGame(const std::filesystem::path& folder, int version) : game(platform, folder, view) {
+        game.state.HackerHandle = "neo";
+        game.state.MissionPackName = "Pack";
+        game.state.MissionsCompleted = static_cast<std::int16_t>(3 + version);
+        game.state.BustedCount = static_cast<std::int16_t>(version);
+        game.state.PlaySeconds = 1000 + 977 * version;
+        game.state.SaveCount = static_cast<std::int16_t>(7 * version);
+        game.local = Files(version);
+        game.console.SetVisible("butvirus", version == 1);
+    }
+    FakePlatform platform;
+    ConsoleView view;
+    Game game;
+};
+
 Settings Choice(int version) {
     return version == 0 ? Settings{"English", 1, 0} : Settings{"Deutsch", 0, 1};
 }
@@ -61,6 +78,11 @@ const std::vector<CrashWriter>& CrashWriters() {
              game.local = Files(version);
              return game.SaveFileSystem();
          }},
+        {"savedgame", "Save/neo-Pack.zdl",
+         [](int version) { return SavingGame(".", version).game.savedGames.SaveText(); },
+         [](const std::filesystem::path& folder, int version) {
+             return SavingGame(folder, version).game.savedGames.Save();
+         }},
         {"mission", "MissionPack/Pack/m1.zdl",
          [](int version) { return MissionFileText(Mission(version), "m1.zdl"); },
          [](const std::filesystem::path& folder, int version) {
@@ -83,4 +105,5 @@ void PrepareCrashFolder(const std::filesystem::path& appFolder) {
                                std::filesystem::copy_options::overwrite_existing);
     std::filesystem::create_directories(appFolder / "FileSystem");
     std::filesystem::create_directories(appFolder / "MissionPack/Pack");
+    std::filesystem::create_directories(appFolder / "Save");
 }

@@ -13,10 +13,11 @@
 
 class FullDisk {
 public:
-    FullDisk() {
+    // Room for that many bytes in a file, no more: with some room a file is cut halfway.
+    explicit FullDisk(rlim_t room = 0) {
         getrlimit(RLIMIT_FSIZE, &saved_);
         rlimit limit = saved_;
-        limit.rlim_cur = 0;
+        limit.rlim_cur = room;
         setrlimit(RLIMIT_FSIZE, &limit);
         // Past the limit the system sends a signal that would end the test; the write then just
         // fails, as it does on a full disk.

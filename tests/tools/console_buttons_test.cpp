@@ -31,6 +31,17 @@ TEST(MailButton, ShowsSubjectSenderRuleAndBodyAndMarksTheMailRead) {
     EXPECT_EQ(test.Console().Caption("butemail"), test.Lang("str6") + " 0");
 }
 
+TEST(ConsoleButtons, AToolButtonDoesNothingUntilItsToolIsInstalled) {
+    TestGame test;
+    test.StartConsole();
+    test.game->state.TelnetSessionOpen = true;
+    test.game->state.Connected = true;
+    for (const char* tool : {"butportscan", "butdestroy", "butpasswordhack", "butvirus"})
+        test.Console().ButtonClick(tool);
+    EXPECT_TRUE(test.messages.empty());
+    EXPECT_EQ(test.platform.shownForms, std::vector<std::string>{"frmIntro"});
+}
+
 TEST(ConsoleButtons, DoNothingWhileTheInputLineIsDisabled) {
     TestGame test;
     test.StartConsole();
