@@ -147,9 +147,16 @@ void IntroWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setPen(QColor(0, 192, 0));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    // A frame around each field, bright where the typing goes.
+    for (QWidget* field : {static_cast<QWidget*>(findChild<QLineEdit*>("txtHandle")),
+                           static_cast<QWidget*>(findChild<QComboBox*>("cmbMissionPack"))}) {
+        painter.setPen(field->hasFocus() ? QColor(0, 192, 0) : QColor(0, 96, 0));
+        painter.drawRect(field->geometry().adjusted(-1, -1, 0, 0));
+    }
 }
 
 bool IntroWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) update();
     if (event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent*>(event)->key()) {
             case Qt::Key_Return:

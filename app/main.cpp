@@ -45,7 +45,8 @@ int main(int argc, char* argv[]) {
     InstallFirstPaintProbe();
     // Every window of the game writes in the one typewriter face; as the program's font it is
     // also the only face the start loads.
-    QFont typewriter("Courier");
+    QFont typewriter = QApplication::font();
+    typewriter.setFamily("Courier");
     typewriter.setStyleHint(QFont::TypeWriter);
     QApplication::setFont(typewriter);
 

@@ -1,6 +1,7 @@
 // The tool windows' shared widgets and their binding to the form.
 #include "tool_window.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -33,7 +34,7 @@ const char* const kStyle = R"(
     QLabel[action="true"]:disabled { color: #006000; }
     QComboBox {
         color: #00c000; background: #000000; border: 1px solid #006000;
-        font-family: "Courier"; padding: 2px 4px;
+        font-family: "Courier"; padding: 2px 4px; combobox-popup: 0;
     }
     QComboBox:focus { border: 1px solid #00c000; }
     QComboBox QAbstractItemView {
@@ -100,7 +101,10 @@ QComboBox* ToolWindow::AddList(const char* labelName, const char* listName,
     list->setObjectName(listName);
     for (const std::string& text : rows) list->addItem(ToQString(text));
     list->setCurrentIndex(-1);
-    list->setMinimumWidth(320);
+    // The window keeps a sensible width; the open list shows the rows whole.
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(40);
+    list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + 24);
     list->setMaxVisibleItems(16);
     label->setBuddy(list);
     fields_->addWidget(label, row, 0);
