@@ -1,14 +1,14 @@
-// The virtual-clock platform of the tests.
-#include "fake_platform.h"
+// The virtual-clock platform: the tests' and the pack checker's.
+#include "virtual_platform.h"
 
 #include <algorithm>
 #include <stdexcept>
 
 #include "app/file_routines.h"
 
-class FakePlatform::Timer : public GameTimer {
+class VirtualPlatform::Timer : public GameTimer {
 public:
-    Timer(FakePlatform& platform, std::string name, int interval, std::function<void()> onTick)
+    Timer(VirtualPlatform& platform, std::string name, int interval, std::function<void()> onTick)
         : platform_(platform),
           name_(std::move(name)),
           interval_(interval),
@@ -33,7 +33,8 @@ public:
         // the timer catch up with a burst.
         due_ += interval_;
         if (due_ <= platform_.now_) due_ = platform_.now_ + interval_;
-        platform_.timerLog.push_back(std::to_string(platform_.now_) + " " + name_);
+        if (platform_.logTimers)
+            platform_.timerLog.push_back(std::to_string(platform_.now_) + " " + name_);
         running_ = true;
         struct Done {
             bool& running;
@@ -43,7 +44,7 @@ public:
     }
 
 private:
-    FakePlatform& platform_;
+    VirtualPlatform& platform_;
     std::string name_;
     int interval_;
     std::function<void()> onTick_;
@@ -52,10 +53,10 @@ private:
     std::int64_t due_ = 0;
 };
 
-FakePlatform::FakePlatform() = default;
-FakePlatform::~FakePlatform() = default;
+VirtualPlatform::VirtualPlatform() = default;
+VirtualPlatform::~VirtualPlatform() = default;
 
-void FakePlatform::RunTimersDueBy(std::int64_t limit) {
+void VirtualPlatform::RunTimersDueBy(std::int64_t limit) {
     while (true) {
         Timer* next = nullptr;
         for (Timer* timer : timers_)
@@ -77,17 +78,17 @@ void FakePlatform::RunTimersDueBy(std::int64_t limit) {
     }
 }
 
-void FakePlatform::Pause(int milliseconds) {
+void VirtualPlatform::Pause(int milliseconds) {
     const std::int64_t until = now_ + std::max(milliseconds, 0);
     RunTimersDueBy(until);
     now_ = std::max(now_, until);
 }
 
-void FakePlatform::Sleep(int milliseconds) {
+void VirtualPlatform::Sleep(int milliseconds) {
     now_ += std::max(milliseconds, 0);
 }
 
-void FakePlatform::WaitForSound(int milliseconds) {
+void VirtualPlatform::WaitForSound(int milliseconds) {
     const std::int64_t until = now_ + std::max(milliseconds, 0);
     soundWaits.push_back({now_, milliseconds});
     // What the player does while the game is blocked is lost; what came before is still queued.
@@ -98,15 +99,15 @@ void FakePlatform::WaitForSound(int milliseconds) {
     now_ = until;
 }
 
-void FakePlatform::PostInputAt(std::int64_t when, std::function<void()> input) {
+void VirtualPlatform::PostInputAt(std::int64_t when, std::function<void()> input) {
     inputs_.emplace(when, std::move(input));
 }
 
-void FakePlatform::DoEvents() {
+void VirtualPlatform::DoEvents() {
     RunTimersDueBy(now_);
 }
 
-std::unique_ptr<GameTimer> FakePlatform::CreateTimer(std::string name, int intervalMilliseconds,
+std::unique_ptr<GameTimer> VirtualPlatform::CreateTimer(std::string name, int intervalMilliseconds,
                                                      std::function<void()> onTick) {
     auto timer =
         std::make_unique<Timer>(*this, std::move(name), intervalMilliseconds, std::move(onTick));
@@ -114,7 +115,7 @@ std::unique_ptr<GameTimer> FakePlatform::CreateTimer(std::string name, int inter
     return timer;
 }
 
-double FakePlatform::RandomFraction() {
+double VirtualPlatform::RandomFraction() {
     if (randomFractions.empty()) {
         if (onlyScriptedRandom)
             throw std::logic_error("the game drew a random number the test did not set");
@@ -126,16 +127,16 @@ double FakePlatform::RandomFraction() {
     return fraction;
 }
 
-bool FakePlatform::StartSound(const std::filesystem::path& waveFile) {
+bool VirtualPlatform::StartSound(const std::filesystem::path& waveFile) {
     sounds.push_back({waveFile.filename().string(), now_});
     return audioDevice && FileExists(waveFile);
 }
 
-void FakePlatform::WhenShown(const std::string& formName, std::function<void(ModalForm&)> script) {
+void VirtualPlatform::WhenShown(const std::string& formName, std::function<void(ModalForm&)> script) {
     scripts_[formName].push_back(std::move(script));
 }
 
-void FakePlatform::ShowModal(ModalForm& form) {
+void VirtualPlatform::ShowModal(ModalForm& form) {
     shownForms.push_back(form.Name());
     if (whenAnyShown) whenAnyShown(form);
     auto& waiting = scripts_[form.Name()];
@@ -145,7 +146,7 @@ void FakePlatform::ShowModal(ModalForm& form) {
     script(form);
 }
 
-bool FakePlatform::AskYesNo(const std::string& title, const std::string& text) {
+bool VirtualPlatform::AskYesNo(const std::string& title, const std::string& text) {
     questions.push_back(title + ": " + text);
     if (yesNoAnswers.empty())
         throw std::logic_error("the game asked a question the test did not answer: " + text);
@@ -154,10 +155,10 @@ bool FakePlatform::AskYesNo(const std::string& title, const std::string& text) {
     return answer;
 }
 
-void FakePlatform::ShowOkMessage(const std::string& title, const std::string& text) {
+void VirtualPlatform::ShowOkMessage(const std::string& title, const std::string& text) {
     okMessages.push_back(title + ": " + text);
 }
 
-void FakePlatform::EndProgramNow() {
+void VirtualPlatform::EndProgramNow() {
     throw ProgramEnded{};
 }
