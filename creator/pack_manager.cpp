@@ -65,3 +65,20 @@ PackManager::Choice PackManager::EditMission(const std::string& pack,
     if (!IsPlainName(pack)) return {std::nullopt, kChoosePack};
     return {programFolder_ / pack / mission, ""};
 }
+
+PackManager::Choice PackManager::PackToCheck(const std::string& pack) const {
+    if (!IsPlainName(pack)) return {std::nullopt, kChoosePackToCheck};
+    return {programFolder_ / pack, ""};
+}
+
+std::optional<fs::path> PackManager::MissionOfCheckLine(const std::string& pack,
+                                                        const std::string& line) const {
+    if (!IsPlainName(pack)) return std::nullopt;
+    // A plain name holds no colon, so the first one ends the file's name.
+    const std::string name = line.substr(0, line.find(':'));
+    std::error_code error;
+    if (name.size() == line.size() || !IsPlainName(name) || !EndsInZdl(name) ||
+        !fs::is_regular_file(programFolder_ / pack / name, error))
+        return std::nullopt;
+    return programFolder_ / pack / name;
+}

@@ -32,6 +32,12 @@ public:
     };
     Choice AddMission(const std::string& pack) const;
     Choice EditMission(const std::string& pack, const std::string& mission) const;
+    // "Check Pack": the pack folder to hand to the checker, or the message to show.
+    Choice PackToCheck(const std::string& pack) const;
+    // The mission a line of the checker's output is about ("m3.zdl:12: error: ..."), when it
+    // names a file of the pack; the pack's own lines and the summary name none.
+    std::optional<std::filesystem::path> MissionOfCheckLine(const std::string& pack,
+                                                            const std::string& line) const;
 
     static constexpr const char* kTitle = "Quenbry";
     static constexpr const char* kNoPackName = "You forgot to type a new name for the MissionPack.";
@@ -41,6 +47,7 @@ public:
     static constexpr const char* kPackCreated = "New MissionPack created. Now you can add missions";
     static constexpr const char* kChoosePack = "First choose a MissionPack to add the mission to";
     static constexpr const char* kChooseMission = "Choose a mission to edit!";
+    static constexpr const char* kChoosePackToCheck = "First choose a MissionPack to check";
 
 private:
     std::filesystem::path programFolder_;

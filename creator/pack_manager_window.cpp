@@ -2,12 +2,16 @@
 #include "pack_manager_window.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "app/qt_text.h"
@@ -23,6 +27,23 @@ void AddName(QComboBox* list, const std::string& name) {
 
 std::string ChosenName(const QComboBox* list) {
     return list->currentData().toByteArray().toStdString();
+}
+
+// zindrel-check beside Quenbry, in the game's folder Quenbry sits in, or on the PATH.
+QString FindChecker(const std::filesystem::path& programFolder) {
+    for (const std::filesystem::path& folder : {programFolder, programFolder.parent_path()}) {
+        const QString found = QStandardPaths::findExecutable(
+            "zindrel-check", {QFile::decodeName(QByteArray::fromStdString(folder.string()))});
+        if (!found.isEmpty()) return found;
+    }
+    return QStandardPaths::findExecutable("zindrel-check");
+}
+
+std::vector<std::string> SplitLines(const QByteArray& bytes) {
+    std::vector<std::string> lines;
+    for (const QByteArray& line : bytes.split('\n'))
+        if (!line.trimmed().isEmpty()) lines.push_back(line.toStdString());
+    return lines;
 }
 
 }  // namespace
@@ -70,7 +91,24 @@ PackManagerWindow::PackManagerWindow(std::filesystem::path programFolder, QWidge
     connect(add, &QPushButton::clicked, this,
             [this] { OpenEditorOr(manager_.AddMission(ChosenPack())); });
     missionButtons->addWidget(add);
+    check_ = new QPushButton("Check Pack", missionBox);
+    check_->setObjectName("cmdCheckPack");
+    connect(check_, &QPushButton::clicked, this, [this] { CheckPackClicked(); });
+    missionButtons->addWidget(check_);
     missionLayout->addLayout(missionButtons, 2, 0, 1, 2);
+
+    // What the pack checker found, one problem a line; a double-click opens the mission.
+    checkLines_ = new QListWidget(missionBox);
+    checkLines_->setObjectName("lstCheck");
+    checkLines_->setToolTip("Double-click a line to open its mission");
+    checkLines_->setWordWrap(true);
+    checkLines_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    checkLines_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    checkLines_->setMinimumHeight(checkLines_->fontMetrics().lineSpacing() * 8);
+    checkLines_->setMinimumWidth(checkLines_->fontMetrics().averageCharWidth() * 72);
+    connect(checkLines_, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { CheckLineOpened(item); });
+    missionLayout->addWidget(checkLines_, 3, 0, 1, 2);
     missionLayout->setColumnStretch(1, 1);
     layout->addWidget(missionBox);
 
@@ -87,7 +125,6 @@ PackManagerWindow::PackManagerWindow(std::filesystem::path programFolder, QWidge
     connect(newPack_, &QLineEdit::returnPressed, create, &QPushButton::click);
     packLayout->addWidget(create);
     layout->addWidget(packBox);
-    layout->addStretch(1);
 
     RefreshPackList();
 }
@@ -119,6 +156,62 @@ void PackManagerWindow::OpenEditorOr(const PackManager::Choice& choice) {
         openEditor_(*choice.file);
     else
         showMessage_(ToQString(choice.message));
+}
+
+void PackManagerWindow::CheckPackClicked() {
+    if (process_ != nullptr) return;
+    const PackManager::Choice choice = manager_.PackToCheck(ChosenPack());
+    if (!choice.file) {
+        showMessage_(ToQString(choice.message));
+        return;
+    }
+    checkedPack_ = *choice.file;
+    checkLines_->clear();
+    const QString program = checker_.isEmpty() ? FindChecker(manager_.ProgramFolder()) : checker_;
+    if (program.isEmpty()) {
+        checkLines_->addItem("The pack checker zindrel-check was found neither beside Quenbry "
+                             "nor on the PATH.");
+        return;
+    }
+    checkLines_->addItem("Checking " + ToQString(ChosenPack()) + "...");
+    check_->setEnabled(false);
+    process_ = new QProcess(this);
+    connect(process_, &QProcess::finished, this, [this] { CheckFinished(); });
+    connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) CheckFinished();
+    });
+    // The path goes as the system spells it: a pack's name keeps its own bytes.
+    process_->start(program, {QFile::decodeName(QByteArray::fromStdString(checkedPack_.string()))});
+}
+
+void PackManagerWindow::CheckFinished() {
+    QProcess* process = process_;
+    if (process == nullptr) return;
+    process_ = nullptr;
+    process->deleteLater();
+    check_->setEnabled(true);
+    checkLines_->clear();
+
+    const std::string pack = checkedPack_.filename().string();
+    auto add = [this, &pack](const std::string& line) {
+        auto* item = new QListWidgetItem(ToQString(line), checkLines_);
+        if (const auto mission = manager_.MissionOfCheckLine(pack, line))
+            item->setData(Qt::UserRole, QByteArray::fromStdString(mission->string()));
+        else
+            item->setFlags(item->flags() & ~Qt::ItemIsSelectable);
+    };
+    for (const std::string& line : SplitLines(process->readAllStandardOutput())) add(line);
+    for (const std::string& line : SplitLines(process->readAllStandardError())) add(line);
+    if (process->error() == QProcess::FailedToStart) {
+        add("The pack checker " + FromQString(process->program()) + " could not be started.");
+    } else if (process->exitStatus() == QProcess::CrashExit) {
+        add("The pack checker stopped before it had finished.");
+    }
+}
+
+void PackManagerWindow::CheckLineOpened(QListWidgetItem* item) {
+    const QByteArray file = item->data(Qt::UserRole).toByteArray();
+    if (!file.isEmpty()) openEditor_(file.toStdString());
 }
 
 std::string PackManagerWindow::ChosenPack() const {

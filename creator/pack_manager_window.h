@@ -11,6 +11,10 @@
 
 class QComboBox;
 class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QProcess;
+class QPushButton;
 
 class PackManagerWindow : public QWidget {
     Q_OBJECT
@@ -27,6 +31,13 @@ public:
 
     void RefreshPackList();
 
+    // The pack checker "Check Pack" runs: by default zindrel-check beside Quenbry, in the game's
+    // folder above it, or on the PATH.
+    void SetCheckerProgram(QString program) { checker_ = std::move(program); }
+    // "Check Pack" on the chosen pack; the lines arrive in the check list once the checker ends.
+    void CheckPackClicked();
+    bool CheckRunning() const { return process_ != nullptr; }
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -36,6 +47,8 @@ private:
     void OpenEditorOr(const PackManager::Choice& choice);
     std::string ChosenPack() const;
     std::string ChosenMission() const;
+    void CheckFinished();
+    void CheckLineOpened(QListWidgetItem* item);
 
     PackManager manager_;
     MessageFunction showMessage_;
@@ -43,4 +56,9 @@ private:
     QComboBox* packs_ = nullptr;
     QComboBox* missions_ = nullptr;
     QLineEdit* newPack_ = nullptr;
+    QPushButton* check_ = nullptr;
+    QListWidget* checkLines_ = nullptr;
+    QProcess* process_ = nullptr;
+    QString checker_;
+    std::filesystem::path checkedPack_;
 };

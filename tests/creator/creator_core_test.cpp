@@ -246,6 +246,35 @@ TEST_F(CreatorFolder, NewPacksAreFoldersBesideTheProgramAndNowhereElse) {
     EXPECT_EQ(packs.RefreshPackList().size(), 2u);
 }
 
+// A double-click on a line of the pack checker opens the mission it names, and nothing else.
+TEST_F(CreatorFolder, ACheckLineOpensTheMissionItNames) {
+    PackManager packs(program());
+    Write("Heist/m1.zdl", "");
+    Write("Heist/notes.zdl", "");
+    Write("Heist/sub.zdl/m1.zdl", "");
+    EXPECT_EQ(packs.PackToCheck("").message, PackManager::kChoosePackToCheck);
+    EXPECT_EQ(packs.PackToCheck("Heist").file, program() / "Heist");
+    const struct {
+        std::string line;
+        std::optional<fs::path> mission;
+    } cases[] = {
+        {"m1.zdl:5: error: unknown placeholder {atack_ip}", program() / "Heist/m1.zdl"},
+        {"m1.zdl: warning: mixed line ends", program() / "Heist/m1.zdl"},
+        {"notes.zdl: warning: counts as a mission", program() / "Heist/notes.zdl"},
+        {"m2.zdl: warning: unreachable", std::nullopt},
+        {"sub.zdl: warning: a folder", std::nullopt},
+        {"Heist: error: the pack holds no mission file", std::nullopt},
+        {"Heist: 1 mission checked, 0 errors, 0 warnings", std::nullopt},
+        {"../Heist/m1.zdl:1: error: x", std::nullopt},
+        {"m1.zdl", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        EXPECT_EQ(packs.MissionOfCheckLine("Heist", c.line), c.mission);
+    }
+    EXPECT_EQ(packs.MissionOfCheckLine("..", "m1.zdl:1: error: x"), std::nullopt);
+}
+
 TEST_F(CreatorFolder, InstructionsAreShownLineByLine) {
     Write("Quenbry.zdl", "line one\r\nline two");
     EXPECT_EQ(LoadInstructions(program() / "Quenbry.zdl"), "line one\r\nline two\r\n");

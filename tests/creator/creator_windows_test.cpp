@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -410,6 +411,65 @@ TEST_F(CreatorWindowsTest, CreatePackRefreshesTheListBeforeItsMessage) {
     }
     EXPECT_TRUE(fs::is_directory(folder / "Beta"));
     EXPECT_FALSE(fs::exists(folder.parent_path() / "Outside"));
+}
+
+// "Check Pack" runs the pack checker as a program of its own; its lines fill the list, and a
+// double-click on a line opens the mission it names.
+TEST_F(CreatorWindowsTest, CheckPackListsTheCheckersLinesAndOpensTheMissionOfALine) {
+    const std::string mission =
+        "m1.zdl\r\n*EMAIL\r\njob\r\nfixer\r\nhost {atack_ip} port {attack_port} login "
+        "{random_login} password {random_password}\r\n*END\r\n*INFECT_WITH_VIRUS\r\n0\r\n*END\r\n"
+        "*FOLDER_STUCTURE\r\n+Logs\r\n--{own_ip}\r\n*END\r\n*TELNET_LOGIN_SCREEN\r\nGATE\r\n*END\r\n";
+    WriteBytes(folder / "Alpha" / "m1.zdl", mission);
+    PackManagerWindow manager(folder);
+    manager.SetMessageFunction(Recorder());
+    std::vector<fs::path> opened;
+    manager.SetEditorFunction([&](const fs::path& file) { opened.push_back(file); });
+    auto* check = Find<QPushButton>(&manager, "cmdCheckPack");
+    auto* lines = Find<QListWidget>(&manager, "lstCheck");
+    ASSERT_NE(check, nullptr);
+    ASSERT_NE(lines, nullptr);
+    EXPECT_EQ(check->text(), "Check Pack");
+
+    QTest::mouseClick(check, Qt::LeftButton);
+    EXPECT_EQ(messages, QStringList{PackManager::kChoosePackToCheck});
+    EXPECT_FALSE(manager.CheckRunning());
+
+    auto listed = [lines] {
+        QStringList texts;
+        for (int i = 0; i < lines->count(); ++i) texts << lines->item(i)->text();
+        return texts.join('\n').toStdString();
+    };
+    manager.SetCheckerProgram(ZINDREL_CHECKER);
+    Choose(Find<QComboBox>(&manager, "edit"), "Alpha");
+    QTest::mouseClick(check, Qt::LeftButton);
+    EXPECT_FALSE(check->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(!manager.CheckRunning(), 30000);
+    EXPECT_TRUE(check->isEnabled());
+    EXPECT_EQ(listed(),
+              "m1.zdl: error: no {attack_ip}: the target gets an address that no mail tells\n"
+              "m1.zdl:5: error: unknown placeholder {atack_ip}: the game leaves it in the text\n"
+              "Alpha: 1 mission checked, 2 errors, 0 warnings");
+
+    emit lines->itemActivated(lines->item(2));
+    EXPECT_TRUE(opened.empty());
+    emit lines->itemActivated(lines->item(1));
+    EXPECT_EQ(opened, std::vector<fs::path>{folder / "Alpha" / "m1.zdl"});
+
+    // Fixed, the pack checks clean; a checker that cannot start says so in the list.
+    std::string fixed = mission;
+    fixed.replace(fixed.find("atack"), 5, "attack");
+    WriteBytes(folder / "Alpha" / "m1.zdl", fixed);
+    QTest::mouseClick(check, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!manager.CheckRunning(), 30000);
+    EXPECT_EQ(listed(), "Alpha: 1 mission checked, 0 errors, 0 warnings");
+
+    manager.SetCheckerProgram((folder / "no-such-checker").c_str());
+    QTest::mouseClick(check, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!manager.CheckRunning(), 30000);
+    ASSERT_EQ(lines->count(), 1);
+    EXPECT_TRUE(lines->item(0)->text().contains("could not be started")) << lines->item(0)->text().toStdString();
+    EXPECT_TRUE(check->isEnabled());
 }
 
 TEST_F(CreatorWindowsTest, TheMissionButtonsAskForAChoiceThenOpenTheRightFile) {

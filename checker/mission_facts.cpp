@@ -1,0 +1,261 @@
+// Reading a mission file line by line with the game's rules, and noting what stands where.
+#include "mission_facts.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "app/file_routines.h"
+#include "app/text_helpers.h"
+
+namespace {
+
+struct Line {
+    std::string text;
+    int number = 0;
+};
+
+// The lines as the game's line reader cuts them: a CR and the one character after it end a line.
+// Also tells whether the file ends in a lone CR, which the reader cannot get past.
+std::vector<Line> CutLines(const std::string& bytes, bool& endsInLoneCr) {
+    std::vector<Line> lines;
+    endsInLoneCr = false;
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        const std::size_t cr = bytes.find('\r', at);
+        if (cr == std::string::npos) {
+            lines.push_back({bytes.substr(at), static_cast<int>(lines.size()) + 1});
+            break;
+        }
+        lines.push_back({bytes.substr(at, cr - at), static_cast<int>(lines.size()) + 1});
+        if (cr + 1 >= bytes.size()) {
+            endsInLoneCr = true;
+            break;
+        }
+        at = cr + 2;
+    }
+    return lines;
+}
+
+bool IsComment(const std::string& line) {
+    return line.starts_with(";");
+}
+
+class Reader {
+public:
+    Reader(MissionFacts& facts, std::vector<Line> lines) : facts_(facts), lines_(std::move(lines)) {}
+
+    void Problem(int line, bool error, std::string text) {
+        facts_.problems.push_back({facts_.file, line, error, std::move(text)});
+    }
+
+    void Read(const std::string& selfName) {
+        if (lines_.empty()) {
+            Problem(0, true, "the file is empty: the game cannot read it");
+            facts_.readable = false;
+            return;
+        }
+        for (const Line& line : lines_) CheckBytes(line);
+        if (lines_[0].text != selfName)
+            Problem(1, true,
+                    "the first line must be the file's own name, \"" + selfName +
+                        "\": the game refuses the file");
+        std::size_t i = 1;
+        while (i < lines_.size()) {
+            const Line& line = lines_[i];
+            if (IsComment(line.text) || !line.text.starts_with("*")) {
+                if (!line.text.empty() && !IsComment(line.text))
+                    Problem(line.number, false, "text outside any section is not read");
+                ++i;
+                continue;
+            }
+            i = Section(i);
+        }
+    }
+
+private:
+    // Reads the section whose header stands at index i; returns the index after it.
+    std::size_t Section(std::size_t i) {
+        const Line& header = lines_[i];
+        const std::string name = UpperCase(header.text);
+        if (name == "*INFECT_WITH_VIRUS") {
+            facts_.hasVirus = true;
+            if (i + 1 >= lines_.size()) {
+                Problem(header.number, true, "the virus value is missing: the game cannot read the file");
+                facts_.readable = false;
+                return lines_.size();
+            }
+            const std::optional<bool> value = ParseBoolean(lines_[i + 1].text);
+            if (!value) {
+                Problem(lines_[i + 1].number, true,
+                        "the virus value must be a number or True or False: the game cannot read "
+                        "the file");
+                facts_.readable = false;
+            } else {
+                facts_.infect = *value;
+            }
+            return i + 2;
+        }
+        enum class Kind { Mail, Telnet, Steal, Destroy, Folders, None } kind = Kind::None;
+        if (name == "*EMAIL") kind = Kind::Mail;
+        if (name == "*TELNET_LOGIN_SCREEN") kind = Kind::Telnet;
+        if (name == "*STEAL_FILE") kind = Kind::Steal;
+        if (name == "*DESTROY_FILE") kind = Kind::Destroy;
+        if (name == "*FOLDER_STUCTURE") kind = Kind::Folders;
+        if (kind == Kind::None) {
+            // A stray end marker at the top is how every virus section ends; anything else is a
+            // header the game does not know and skips, reading its lines as outside any section.
+            if (!header.text.starts_with("*END")) {
+                std::string hint;
+                if (name.starts_with("*FOLDER_STRUCTURE")) hint = " (the game spells it *FOLDER_STUCTURE)";
+                else if (name != name.substr(0, name.find_last_not_of(' ') + 1)) hint = " (a blank after it?)";
+                Problem(header.number, true,
+                        "unknown section header \"" + header.text + "\"" + hint +
+                            ": the game skips it");
+            }
+            return i + 1;
+        }
+        if (kind == Kind::Mail) {
+            facts_.hasMail = true;
+            facts_.mail.clear();
+        }
+        if (kind == Kind::Telnet) facts_.hasTelnet = true;
+        if (kind == Kind::Steal) {
+            facts_.hasSteal = true;
+            facts_.steal.clear();
+        }
+        if (kind == Kind::Destroy) {
+            facts_.hasDestroy = true;
+            facts_.destroy.clear();
+        }
+        if (kind == Kind::Folders) {
+            facts_.hasFolders = true;
+            facts_.files.clear();
+            facts_.folders.clear();
+            facts_.foldersLine = header.number;
+        }
+        const char* where = kind == Kind::Mail ? "mail" : kind == Kind::Telnet ? "telnet" : "other";
+        std::string folder = ".";
+        std::size_t j = i + 1;
+        for (; j < lines_.size() && !lines_[j].text.starts_with("*END"); ++j) {
+            const Line& line = lines_[j];
+            const bool listsNames = kind == Kind::Steal || kind == Kind::Destroy;
+            // A comment is skipped, except in the lists, where it is a file name like any other.
+            if (!listsNames && IsComment(line.text)) continue;
+            Placeholders(line, where);
+            if (kind == Kind::Mail) facts_.mail += line.text + "\n";
+            if (listsNames) {
+                if (line.text == "0") continue;
+                if (line.text.empty())
+                    Problem(line.number, false,
+                            "an empty line is an entry of the list that counts as done already");
+                (kind == Kind::Steal ? facts_.steal : facts_.destroy).push_back({line.text, line.number});
+            } else if (kind == Kind::Folders) {
+                if (line.text.starts_with("--")) {
+                    facts_.files.push_back({folder, line.text.substr(2), line.number});
+                } else if (line.text.starts_with("+")) {
+                    folder = line.text.substr(1);
+                    facts_.folders.push_back(folder);
+                } else if (!line.text.empty()) {
+                    Problem(line.number, false,
+                            "neither a folder (+name) nor a file (--name): the game ignores the "
+                            "line");
+                }
+            }
+        }
+        if (j >= lines_.size())
+            Problem(header.number, true,
+                    "section " + name + " has no *END: it runs to the end of the file");
+        return j + 1;
+    }
+
+    void Placeholders(const Line& line, const char* where) {
+        const std::string& text = line.text;
+        for (std::size_t open = text.find('{'); open != std::string::npos;
+             open = text.find('{', open + 1)) {
+            const std::size_t close = text.find('}', open);
+            if (close == std::string::npos) break;
+            const std::string token = text.substr(open, close - open + 1);
+            bool word = token.size() > 2;
+            for (std::size_t k = 1; k + 1 < token.size(); ++k) {
+                const char c = token[k];
+                if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '_')) word = false;
+            }
+            if (!word) continue;
+            bool known = false;
+            for (const char* placeholder : kPlaceholders) known = known || token == placeholder;
+            if (!known)
+                Problem(line.number, true,
+                        "unknown placeholder " + token + ": the game leaves it in the text");
+        }
+        if (text.find("{attack_ip}") != std::string::npos) facts_.lastAttackIp = where;
+        if (text.find("{attack_port}") != std::string::npos) facts_.lastAttackPort = where;
+        if (text.find("{random_login}") != std::string::npos) facts_.lastLogin = where;
+        if (text.find("{random_password}") != std::string::npos) facts_.lastPassword = where;
+    }
+
+    void CheckBytes(const Line& line) {
+        for (char c : line.text) {
+            const auto byte = static_cast<unsigned char>(c);
+            const bool control = (byte < 0x20 && byte != '\t' && byte != '\n') || byte == 0x7F;
+            const bool undefined =
+                byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
+            if (control || undefined) {
+                static const char* const kHex = "0123456789ABCDEF";
+                Problem(line.number, false,
+                        std::string("byte 0x") + kHex[byte >> 4] + kHex[byte & 15] +
+                            " is no character the game can show");
+                return;
+            }
+        }
+    }
+
+    MissionFacts& facts_;
+    std::vector<Line> lines_;
+};
+
+}  // namespace
+
+MissionFacts ReadMissionFacts(const std::filesystem::path& path, const std::string& selfName) {
+    MissionFacts facts;
+    facts.file = path.filename().string();
+    std::string bytes;
+    try {
+        // The game's own reader decides whether the file can be read at all (a folder, past the
+        // size limits, unreadable).
+        LineReader reader = LineReader::Open(path);
+        while (!reader.AtEnd()) ReadLine(reader);
+        std::ifstream in(FindIgnoringCase(path), std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        facts.readable = true;
+    } catch (const FileReadError&) {
+        facts.problems.push_back({facts.file, 0, true,
+                                  "the game cannot read the file (no normal file, or past the "
+                                  "size limits of 8 MiB, 64 KiB a line and 200,000 lines)"});
+        return facts;
+    }
+
+    std::size_t crLf = 0, loneLf = 0, loneCr = 0;
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        if (bytes[at] == '\r') {
+            if (at + 1 < bytes.size() && bytes[at + 1] == '\n') {
+                ++crLf;
+                ++at;
+            } else {
+                ++loneCr;
+            }
+        } else if (bytes[at] == '\n') {
+            ++loneLf;
+        }
+    }
+    if (loneLf > 0 && crLf == 0)
+        facts.problems.push_back({facts.file, 0, false,
+                                  "the lines end in LF only: the game reads them as one line"});
+    else if (loneLf > 0 || loneCr > 0)
+        facts.problems.push_back({facts.file, 0, false,
+                                  "mixed line ends: only CR LF ends a line for the game"});
+
+    bool endsInLoneCr = false;
+    Reader reader(facts, CutLines(bytes, endsInLoneCr));
+    reader.Read(selfName);
+    return facts;
+}
