@@ -10,6 +10,7 @@
 
 #include "app/game.h"
 #include "checker/auto_player.h"
+#include "checker/language_checker.h"
 #include "checker/pack_checker.h"
 
 namespace fs = std::filesystem;
@@ -19,12 +20,14 @@ namespace {
 constexpr const char* kUsage =
     "usage: zindrel-check [--quiet] [--data FOLDER] PACKFOLDER\n"
     "       zindrel-check --play [--data FOLDER] PACKFOLDER\n"
+    "       zindrel-check [--quiet] --lang LANGUAGEFILE...\n"
     "\n"
     "Checks a mission pack: prints each problem as FILE:LINE: error|warning: TEXT, in file and\n"
     "line order, and a summary; exits with 1 when there is an error. --quiet prints errors only.\n"
     "--play plays every mission on a virtual clock and tells which it won; exits with 1 when\n"
     "one could not be won. --data names the folder with the game's data (Lang, FileSystem);\n"
-    "by default the folder this program lies in.\n";
+    "by default the folder this program lies in.\n"
+    "--lang checks language files (Lang/Deutsch.zdl) against the keys the game asks for.\n";
 
 fs::path ProgramFolder(const char* argv0) {
     std::error_code error;
@@ -40,7 +43,7 @@ double CpuSeconds() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    bool quiet = false, play = false;
+    bool quiet = false, play = false, language = false;
     fs::path data = ProgramFolder(argv[0]);
     std::vector<std::string> packs;
     for (int i = 1; i < argc; ++i) {
@@ -55,6 +58,8 @@ int main(int argc, char* argv[]) {
         }
         if (argument == "--quiet") {
             quiet = true;
+        } else if (argument == "--lang") {
+            language = true;
         } else if (argument == "--play") {
             play = true;
         } else if (argument == "--data" && i + 1 < argc) {
@@ -66,7 +71,18 @@ int main(int argc, char* argv[]) {
             packs.push_back(argument);
         }
     }
-    if (packs.size() != 1) {
+    if (language && !play && !packs.empty()) {
+        int errors = 0;
+        for (const std::string& file : packs) {
+            const LanguageReport report = CheckLanguage(file, file);
+            for (const Problem& problem : report.problems)
+                if (problem.error || !quiet) std::printf("%s\n", problem.Text().c_str());
+            std::printf("%s\n", report.Summary().c_str());
+            errors += report.Errors();
+        }
+        return errors > 0 ? 1 : 0;
+    }
+    if (language || packs.size() != 1) {
         std::fputs(kUsage, stderr);
         return 2;
     }
@@ -83,7 +99,7 @@ int main(int argc, char* argv[]) {
             won += mission.won ? 1 : 0;
         }
         std::printf("%s: %d of %zu missions won, %.1f s of game time, %.2f s of CPU\n",
-                    fs::absolute(pack).lexically_normal().filename().c_str(), won,
+                    PackName(pack).c_str(), won,
                     result.missions.size(), gameSeconds, CpuSeconds() - cpuBefore);
         return result.AllWon() ? 0 : 1;
     }

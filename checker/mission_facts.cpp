@@ -1,40 +1,13 @@
 // Reading a mission file line by line with the game's rules, and noting what stands where.
 #include "mission_facts.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "app/file_routines.h"
 #include "app/text_helpers.h"
+#include "checker/file_text.h"
 
 namespace {
 
-struct Line {
-    std::string text;
-    int number = 0;
-};
-
-// The lines as the game's line reader cuts them: a CR and the one character after it end a line.
-// Also tells whether the file ends in a lone CR, which the reader cannot get past.
-std::vector<Line> CutLines(const std::string& bytes, bool& endsInLoneCr) {
-    std::vector<Line> lines;
-    endsInLoneCr = false;
-    std::size_t at = 0;
-    while (at < bytes.size()) {
-        const std::size_t cr = bytes.find('\r', at);
-        if (cr == std::string::npos) {
-            lines.push_back({bytes.substr(at), static_cast<int>(lines.size()) + 1});
-            break;
-        }
-        lines.push_back({bytes.substr(at, cr - at), static_cast<int>(lines.size()) + 1});
-        if (cr + 1 >= bytes.size()) {
-            endsInLoneCr = true;
-            break;
-        }
-        at = cr + 2;
-    }
-    return lines;
-}
+using Line = TextLine;
 
 bool IsComment(const std::string& line) {
     return line.starts_with(";");
@@ -194,19 +167,7 @@ private:
     }
 
     void CheckBytes(const Line& line) {
-        for (char c : line.text) {
-            const auto byte = static_cast<unsigned char>(c);
-            const bool control = (byte < 0x20 && byte != '\t' && byte != '\n') || byte == 0x7F;
-            const bool undefined =
-                byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
-            if (control || undefined) {
-                static const char* const kHex = "0123456789ABCDEF";
-                Problem(line.number, false,
-                        std::string("byte 0x") + kHex[byte >> 4] + kHex[byte & 15] +
-                            " is no character the game can show");
-                return;
-            }
-        }
+        if (const auto problem = UnshownByteProblem(line.text)) Problem(line.number, false, *problem);
     }
 
     MissionFacts& facts_;
@@ -218,44 +179,16 @@ private:
 MissionFacts ReadMissionFacts(const std::filesystem::path& path, const std::string& selfName) {
     MissionFacts facts;
     facts.file = path.filename().string();
-    std::string bytes;
-    try {
-        // The game's own reader decides whether the file can be read at all (a folder, past the
-        // size limits, unreadable).
-        LineReader reader = LineReader::Open(path);
-        while (!reader.AtEnd()) ReadLine(reader);
-        std::ifstream in(FindIgnoringCase(path), std::ios::binary);
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        facts.readable = true;
-    } catch (const FileReadError&) {
-        facts.problems.push_back({facts.file, 0, true,
-                                  "the game cannot read the file (no normal file, or past the "
-                                  "size limits of 8 MiB, 64 KiB a line and 200,000 lines)"});
+    const std::optional<std::string> bytes = ReadAsTheGameDoes(path);
+    if (!bytes) {
+        facts.problems.push_back({facts.file, 0, true, kUnreadableFile});
         return facts;
     }
+    facts.readable = true;
+    if (const auto problem = LineEndProblem(*bytes))
+        facts.problems.push_back({facts.file, 0, false, *problem});
 
-    std::size_t crLf = 0, loneLf = 0, loneCr = 0;
-    for (std::size_t at = 0; at < bytes.size(); ++at) {
-        if (bytes[at] == '\r') {
-            if (at + 1 < bytes.size() && bytes[at + 1] == '\n') {
-                ++crLf;
-                ++at;
-            } else {
-                ++loneCr;
-            }
-        } else if (bytes[at] == '\n') {
-            ++loneLf;
-        }
-    }
-    if (loneLf > 0 && crLf == 0)
-        facts.problems.push_back({facts.file, 0, false,
-                                  "the lines end in LF only: the game reads them as one line"});
-    else if (loneLf > 0 || loneCr > 0)
-        facts.problems.push_back({facts.file, 0, false,
-                                  "mixed line ends: only CR LF ends a line for the game"});
-
-    bool endsInLoneCr = false;
-    Reader reader(facts, CutLines(bytes, endsInLoneCr));
+    Reader reader(facts, CutLines(*bytes));
     reader.Read(selfName);
     return facts;
 }

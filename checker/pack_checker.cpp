@@ -108,9 +108,15 @@ std::string PackReport::Summary() const {
            ", " + count(Warnings(), "warning");
 }
 
+std::string PackName(const fs::path& packFolder) {
+    fs::path folder = fs::absolute(packFolder).lexically_normal();
+    if (folder.filename().empty()) folder = folder.parent_path();
+    return folder.filename().string();
+}
+
 PackReport CheckPack(const fs::path& packFolder, const fs::path& dataFolder) {
     PackReport report;
-    report.pack = fs::absolute(packFolder).lexically_normal().filename().string();
+    report.pack = PackName(packFolder);
     std::error_code error;
     if (!fs::is_directory(packFolder, error)) {
         report.problems.push_back({report.pack, 0, true, "no such pack folder"});

@@ -19,6 +19,9 @@ struct PackReport {
     std::string Summary() const;
 };
 
+// The pack's name: its folder's, however the path was written ("Packs/Rookie/", "../Rookie").
+std::string PackName(const std::filesystem::path& packFolder);
+
 // dataFolder holds the game's data (the player's machine FileSystem/defaultfs.zdl, the English
 // texts); the pack folder may lie anywhere.
 PackReport CheckPack(const std::filesystem::path& packFolder,

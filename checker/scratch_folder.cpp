@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "app/file_routines.h"
+#include "checker/pack_checker.h"
 
 namespace fs = std::filesystem;
 
@@ -29,7 +30,7 @@ ScratchFolder::ScratchFolder(const fs::path& dataFolder, const fs::path& packFol
             ("zindrel-check-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     fs::remove_all(path_);
     fs::create_directories(path_ / "Save");
-    packName_ = fs::absolute(packFolder).lexically_normal().filename().string();
+    packName_ = ::PackName(packFolder);
     if (packName_.empty()) packName_ = fs::absolute(packFolder).parent_path().filename().string();
     CopyFile(FindIgnoringCase(dataFolder / "Lang/English.zdl"), path_ / "Lang/English.zdl");
     CopyFile(FindIgnoringCase(dataFolder / "FileSystem/defaultfs.zdl"),

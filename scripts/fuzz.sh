@@ -41,7 +41,7 @@ export -f run_target
 export build root seconds
 
 targets=(mission_reader mission_load file_system language settings creator_mission wave_header
-  saved_game pack_check)
+  saved_game pack_check language_check)
 status=0
 printf '%s\n' "${targets[@]}" | xargs -P 2 -I{} bash -c 'run_target {}' || status=1
 
