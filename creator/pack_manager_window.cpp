@@ -27,13 +27,13 @@ std::string ChosenName(const QComboBox* list) {
 
 }  // namespace
 
-PackManagerWindow::PackManagerWindow(std::filesystem::path programFolder, QWidget* parent)
-    : QWidget(parent), manager_(std::move(programFolder)) {
+PackManagerWindow::PackManagerWindow(PackManager manager, QWidget* parent)
+    : QWidget(parent), manager_(std::move(manager)) {
     setObjectName("frmMissionEditStart");
     setWindowTitle(ToQString(PackManager::kTitle));
     showMessage_ = [this](const QString& text) { ShowQuenbryMessage(this, text); };
     openEditor_ = [this](const std::filesystem::path& file) {
-        MissionEditWindow::Open(file, manager_.ProgramFolder(), this, showMessage_);
+        MissionEditWindow::Open(file, manager_.InstructionsFile(), this, showMessage_);
     };
 
     auto* layout = new QVBoxLayout(this);
