@@ -63,6 +63,8 @@ int main(int argc, char* argv[]) {
     ReadFontConfigurationEarly();
     QApplication application(argc, argv);
     NameProgram();
+    // The desktop matches the windows to the menu entry, and its icon, by this name.
+    QGuiApplication::setDesktopFileName("org.zindrel.Zindrel");
     ProgramCommandLine commandLine(kDescription);
     commandLine.Process();
     const GameFolders folders =

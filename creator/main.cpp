@@ -28,6 +28,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     NameProgram();
+    QGuiApplication::setDesktopFileName("org.zindrel.Quenbry");
     ProgramCommandLine commandLine(kDescription);
     commandLine.Process();
 
