@@ -57,6 +57,7 @@ QLabel* AddTitleLabel(QWidget* parent, QBoxLayout* row, const QString& title) {
 ClickableLabel* AddCloseLabel(QWidget* parent, QBoxLayout* row, std::function<void()> onClick) {
     auto* close = new ClickableLabel("X", parent);
     close->setObjectName("topright_");
+    close->setAccessibleName("Close");
     close->setCursor(Qt::PointingHandCursor);
     QObject::connect(close, &ClickableLabel::clicked, parent, std::move(onClick));
     row->addWidget(close);
