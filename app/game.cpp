@@ -4,9 +4,9 @@
 #include "app/file_routines.h"
 #include "app/wave_file.h"
 
-Game::Game(Platform& platformIn, std::filesystem::path appFolderIn, ConsoleView& consoleView)
+Game::Game(Platform& platformIn, GameFolders foldersIn, ConsoleView& consoleView)
     : platform(platformIn),
-      appFolder(std::move(appFolderIn)),
+      folders(std::move(foldersIn)),
       lang(*this),
       messageForm(state),
       intro(*this),
@@ -30,7 +30,7 @@ void Game::ShowMessage(const std::string& text) {
 
 void Game::PlaySoundFile(const std::string& name, int flags) {
     if (settings.SoundOn != 1) return;
-    const std::filesystem::path file = FindIgnoringCase(appFolder / "Sound" / name);
+    const std::filesystem::path file = folders.Find(std::filesystem::path("Sound") / name);
     const bool returnAtOnce = (flags & 1) != 0;
     if (returnAtOnce) {
         platform.StartSound(file);
@@ -45,7 +45,7 @@ void Game::PlaySoundFile(const std::string& name, int flags) {
 }
 
 bool Game::SaveSettings() {
-    return ::SaveSettings(appFolder, settings);
+    return ::SaveSettings(folders.user, settings);
 }
 
 void Game::ShowIntro() {

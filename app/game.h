@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/game_folders.h"
 #include "app/intro_form.h"
 #include "app/lang_table.h"
 #include "app/platform.h"
@@ -35,12 +36,15 @@ public:
     static constexpr const char* kTitle = "Zindrel";
     static constexpr const char* kVersion = "1.21";
 
-    Game(Platform& platform, std::filesystem::path appFolder, ConsoleView& consoleView);
+    Game(Platform& platform, GameFolders folders, ConsoleView& consoleView);
+    // A portable application folder: the data and the player's files in one place.
+    Game(Platform& platformIn, const std::filesystem::path& appFolder, ConsoleView& consoleView)
+        : Game(platformIn, GameFolders::Portable(appFolder), consoleView) {}
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
     Platform& platform;
-    const std::filesystem::path appFolder;
+    const GameFolders folders;
     Settings settings;
     GameState state;
     FileSystemRecord local;
@@ -96,21 +100,24 @@ public:
     // A command takes it once, at its start, and keeps working on that one.
     FileSystemRecord& ActiveFileSystem() { return state.Connected ? remote : local; }
 
-    // Reads the player's file system from FileSystem/<name>fs.zdl; a failure ends the program.
+    // Reads the player's file system from FileSystem/<name>fs.zdl (his own, else the shipped one);
+    // a failure ends the program.
     void LoadFileSystem(const std::string& name);
     // Reads such a file without taking it: the record it gives (on top of the file list in
     // memory, which a file without file lines keeps), or nothing when it cannot be read. The
     // values its placeholders draw are kept only when it reads.
     std::optional<FileSystemRecord> ReadFileSystem(const std::string& name);
-    // Writes it to FileSystem/<handle>-<pack>fs.zdl; a failure is reported and the game goes on.
+    // Writes it to FileSystem/<handle>-<pack>fs.zdl in the player's folder; a failure is reported
+    // and the game goes on.
     bool SaveFileSystem();
 
     // Fills the mission placeholders into a line of a mission or file-system text; drawing a
     // target value also makes it the target's.
     std::string ExpandPlaceholders(const std::string& line);
 
-    // Missions: the pack's folder, counting its missions at start, starting and loading one,
-    // and the mission timer's tick that starts the next one or ends the pack.
+    // Missions: the pack's folder (the player's pack of that name, else the shipped one), counting
+    // its missions at start, starting and loading one, and the mission timer's tick that starts the
+    // next one or ends the pack.
     std::filesystem::path PackFolder() const;
     void CountPackMissions();
     void StartMission(const std::filesystem::path& missionFile);

@@ -6,8 +6,9 @@
 #include "app/text_helpers.h"
 
 void IntroForm::OnLoad() {
-    game_.settings = LoadSettings(game_.appFolder);
-    packs_ = ListFolders(game_.appFolder / "MissionPack");
+    game_.settings = LoadSettings(game_.folders.user);
+    // The shipped packs and the player's own; his wins on an equal name.
+    packs_ = game_.folders.ListFolders("MissionPack");
     selectedPack_ = -1;
     accepted_ = false;
 }

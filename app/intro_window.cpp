@@ -14,12 +14,13 @@
 
 #include "app/intro_form.h"
 #include "app/qt_text.h"
+#include "app/window_chrome.h"
 
 namespace {
 
 // The logo above the entry: the name over a field of binary digits, with a login prompt.
 QPixmap IntroPicture() {
-    QPixmap picture(300, 90);
+    QPixmap picture = SharpPixmap(300, 90);
     picture.fill(Qt::black);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -27,7 +27,7 @@ std::string TextOf(const std::string& line) {
 std::filesystem::path LangTable::LanguageFile(const std::string& language) const {
     // The name comes from the settings file; one that would reach outside Lang names no file.
     if (!IsPlainName(language)) throw FileReadError("not a language name");
-    return game_.appFolder / "Lang" / (language + ".zdl");
+    return game_.folders.Find(std::filesystem::path("Lang") / (language + ".zdl"));
 }
 
 const LangTable::ReadFile& LangTable::Current(const std::filesystem::path& path) {

@@ -1,8 +1,9 @@
 // Starts the game: the Qt platform and windows around the game core, in the application folder
-// the executable sits in.
+// the executable sits in, or installed, on the shared data and the player's own folder.
 #include <dlfcn.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 #include <QTimer>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include "app/first_paint.h"
 #include "app/game.h"
 #include "app/intro_window.h"
+#include "app/qt_command_line.h"
 #include "app/qt_platform.h"
 #include "app/settings_window.h"
 #include "console/lazy_console_window.h"
@@ -36,12 +38,37 @@ void ReadFontConfigurationEarly() {
 #endif
 }
 
+#ifndef ZINDREL_MODULES_FROM_BIN
+#error "ZINDREL_MODULES_FROM_BIN must give the installed module folder relative to the programs"
+#endif
+
+const char* const kDescription =
+    "Zindrel, a hacking-simulation game. Without options it plays on the data beside the "
+    "program, or installed, on the shared data with your files in your own data folder.";
+
+void NameProgram() {
+    QCoreApplication::setApplicationName("Zindrel");
+    QCoreApplication::setApplicationVersion(Game::kVersion);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (AsksOnlyForInformation(argc, argv)) {
+        // Answered on the terminal, with no display needed.
+        QCoreApplication information(argc, argv);
+        NameProgram();
+        ProgramCommandLine(kDescription).Process();
+    }
     ReadFontConfigurationEarly();
     QApplication application(argc, argv);
-    QApplication::setApplicationName("Zindrel");
+    NameProgram();
+    // The desktop matches the windows to the menu entry, and its icon, by this name.
+    QGuiApplication::setDesktopFileName("org.zindrel.Zindrel");
+    ProgramCommandLine commandLine(kDescription);
+    commandLine.Process();
+    const GameFolders folders =
+        ChooseFolders(commandLine, StandardCandidates(QCoreApplication::applicationDirPath()));
     InstallFirstPaintProbe();
     // Every window of the game writes in the one typewriter face; as the program's font it is
     // also the only face the start loads.
@@ -51,11 +78,15 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(typewriter);
 
     QtPlatform platform;
+    // Beside the executable in the application folder; installed, in the library folder.
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    platform.SetSoundModuleFolders(
+        {programFolder.path(), programFolder.filePath(ZINDREL_MODULES_FROM_BIN)});
     // The console window is made once the intro has been accepted; dialogs centre on it from
     // then on, and the console output it gathered is on screen whenever the game waits.
     LazyConsoleWindow consoleWindow(
         [&platform](ConsoleWindow& window) { platform.SetMainWindow(&window); });
-    Game game(platform, QCoreApplication::applicationDirPath().toStdString(), consoleWindow);
+    Game game(platform, folders, consoleWindow);
     consoleWindow.Bind(game.console);
     // A player or a community server may send the highscore elsewhere.
     if (const char* host = std::getenv("ZINDREL_HIGHSCORE_URL"); host != nullptr && *host != '\0')

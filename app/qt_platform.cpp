@@ -178,10 +178,17 @@ void QtPlatform::LoadSoundPlayer() {
     if (soundLoadTried_) return;
     soundLoadTried_ = true;
     // A game without its sound module plays as one without an audio device: silently.
-    QLibrary module(QCoreApplication::applicationDirPath() + "/" + kSoundModule);
-    const auto create =
-        reinterpret_cast<CreateSoundPlayerFunction>(module.resolve(kCreateSoundPlayer));
-    if (create != nullptr) soundPlayer_.reset(create());
+    const QStringList folders = soundModuleFolders_.isEmpty()
+                                    ? QStringList{QCoreApplication::applicationDirPath()}
+                                    : soundModuleFolders_;
+    for (const QString& folder : folders) {
+        QLibrary module(folder + "/" + kSoundModule);
+        const auto create =
+            reinterpret_cast<CreateSoundPlayerFunction>(module.resolve(kCreateSoundPlayer));
+        if (create == nullptr) continue;
+        soundPlayer_.reset(create());
+        return;
+    }
 }
 
 void QtPlatform::OpenWebAddress(const std::string& address) {

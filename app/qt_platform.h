@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QMessageBox>
 #include <QObject>
+#include <QStringList>
 #include <functional>
 #include <map>
 #include <memory>
@@ -39,8 +40,10 @@ public:
     bool AskYesNo(const std::string& title, const std::string& text) override;
     void ShowOkMessage(const std::string& title, const std::string& text) override;
 
-    // Loads the sound module, if it was not loaded yet; the first sound does it otherwise.
+    // Loads the sound module, if it was not loaded yet; the first sound does it otherwise. It is
+    // looked for in the given folders in order (by default only beside the executable).
     void LoadSoundPlayer();
+    void SetSoundModuleFolders(QStringList folders) { soundModuleFolders_ = std::move(folders); }
 
     // Makes the view of a modal form; ShowModal finds it by the form's name.
     using WindowFactory = std::function<std::unique_ptr<QDialog>(ModalForm&)>;
@@ -74,6 +77,7 @@ private:
     std::map<std::string, WindowFactory> factories_;
     std::unique_ptr<SoundPlayer> soundPlayer_;
     bool soundLoadTried_ = false;
+    QStringList soundModuleFolders_;
     QWidget* mainWindow_ = nullptr;
     std::function<void()> beforeWaiting_;
 };

@@ -3,14 +3,15 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <system_error>
 
 #include "file_routines.h"
 #include "text_helpers.h"
 
 namespace {
 
-std::filesystem::path SettingsFile(const std::filesystem::path& appFolder) {
-    return appFolder / "Zindrel.ini";
+std::filesystem::path SettingsFile(const std::filesystem::path& folder) {
+    return folder / "Zindrel.ini";
 }
 
 // The first line is a delimited field: leading blanks skipped, ended by a comma or the line's
@@ -37,9 +38,9 @@ std::int16_t LeadingNumber16(const std::string& text) {
     return static_cast<std::int16_t>(value);
 }
 
-Settings LoadSettings(const std::filesystem::path& appFolder) {
+Settings LoadSettings(const std::filesystem::path& folder) {
     try {
-        LineReader reader = LineReader::Open(SettingsFile(appFolder));
+        LineReader reader = LineReader::Open(SettingsFile(folder));
         Settings settings;
         settings.Language = DelimitedField(ReadLine(reader));
         settings.SoundOn = LeadingNumber16(ReadLine(reader));
@@ -50,9 +51,12 @@ Settings LoadSettings(const std::filesystem::path& appFolder) {
     }
 }
 
-bool SaveSettings(const std::filesystem::path& appFolder, const Settings& settings) {
+bool SaveSettings(const std::filesystem::path& folder, const Settings& settings) {
     const std::string bytes = settings.Language + std::string(kCrLf) +
                               PrintNumber(settings.SoundOn) + std::string(kCrLf) +
                               PrintNumber(settings.TypeSoundOn) + std::string(kCrLf);
-    return WriteFileAtomically(SettingsFile(appFolder), bytes);
+    // The player's folder may not be there yet on the first save of an installed game.
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    return WriteFileAtomically(SettingsFile(folder), bytes);
 }

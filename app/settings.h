@@ -11,12 +11,13 @@ struct Settings {
     std::int16_t TypeSoundOn = 1;
 };
 
-// Reads the three lines of the settings file; any failure gives the defaults for all three.
-Settings LoadSettings(const std::filesystem::path& appFolder);
+// Reads the three lines of the settings file Zindrel.ini in the player's folder; any failure gives
+// the defaults for all three.
+Settings LoadSettings(const std::filesystem::path& folder);
 
 // Writes the three lines; false when the file could not be written (the old file stays, and the
 // settings stay in effect for this run).
-bool SaveSettings(const std::filesystem::path& appFolder, const Settings& settings);
+bool SaveSettings(const std::filesystem::path& folder, const Settings& settings);
 
 // The leading numeric value of a text as a 16-bit number: blanks are ignored, no digits give 0.
 // Throws std::out_of_range when the value does not fit.

@@ -10,9 +10,10 @@ void SettingsForm::OnLoad() {
     lblSave_ = game_.LangString("str14");
     lblTypesound_ = game_.LangString("str86");
 
-    // Each language file is listed by the part of its name before the first dot.
+    // Each language file, shipped or the player's own, is listed by the part of its name before
+    // the first dot.
     languages_.clear();
-    for (const std::string& file : ListFiles(game_.appFolder / "Lang", ".zdl"))
+    for (const std::string& file : game_.folders.ListFiles("Lang", ".zdl"))
         languages_.push_back(file.substr(0, file.find('.')));
     selectedLanguage_ = -1;
     const std::string& language = game_.settings.Language;

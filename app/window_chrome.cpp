@@ -2,9 +2,12 @@
 #include "window_chrome.h"
 
 #include <QBoxLayout>
+#include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QtMath>
 
 #include "app/clickable_label.h"
 
@@ -31,14 +34,30 @@ QString SystemBoxStyle() {
     )";
 }
 
+QPixmap SharpPixmap(int width, int height) {
+    const qreal ratio = qApp->devicePixelRatio();
+    QPixmap pixmap(qCeil(width * ratio), qCeil(height * ratio));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+QPixmap BlockScaled(const QImage& image, double devicePixelRatio) {
+    if (devicePixelRatio == 1.0) return QPixmap::fromImage(image);
+    QPixmap pixmap = QPixmap::fromImage(image.scaled(
+        qRound(image.width() * devicePixelRatio), qRound(image.height() * devicePixelRatio),
+        Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
 QPixmap ZdlIcon() {
-    QPixmap icon(22, 22);
+    QPixmap icon = SharpPixmap(22, 22);
     icon.fill(Qt::black);
     QPainter painter(&icon);
     painter.setPen(QColor(0, 192, 0));
     painter.drawRect(0, 0, 21, 21);
     painter.setFont(QFont("Courier", 12, QFont::Bold));
-    painter.drawText(icon.rect(), Qt::AlignCenter, "Z");
+    painter.drawText(QRect(0, 0, 22, 22), Qt::AlignCenter, "Z");
     return icon;
 }
 
@@ -57,6 +76,7 @@ QLabel* AddTitleLabel(QWidget* parent, QBoxLayout* row, const QString& title) {
 ClickableLabel* AddCloseLabel(QWidget* parent, QBoxLayout* row, std::function<void()> onClick) {
     auto* close = new ClickableLabel("X", parent);
     close->setObjectName("topright_");
+    close->setAccessibleName("Close");
     close->setCursor(Qt::PointingHandCursor);
     QObject::connect(close, &ClickableLabel::clicked, parent, std::move(onClick));
     row->addWidget(close);

@@ -7,9 +7,18 @@
 
 class ClickableLabel;
 class QBoxLayout;
+class QImage;
 class QLabel;
 class QPixmap;
 class QWidget;
+
+// A pixmap of the given size in window units that holds as many pixels as the screen shows
+// there: painted in window units, a picture stays sharp on a scaled screen.
+QPixmap SharpPixmap(int width, int height);
+
+// A picture whose every pixel counts (a progress bar) as the screen shows it: each pixel
+// becomes a block of the screen's pixels, hard-edged, never smoothed into its neighbours.
+QPixmap BlockScaled(const QImage& image, double devicePixelRatio);
 
 // The style rules of the labels every window has: plain labels, the title and the close label.
 QString ChromeStyle();

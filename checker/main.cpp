@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/file_routines.h"
 #include "app/game.h"
 #include "checker/auto_player.h"
 #include "checker/language_checker.h"
@@ -26,7 +27,7 @@ constexpr const char* kUsage =
     "line order, and a summary; exits with 1 when there is an error. --quiet prints errors only.\n"
     "--play plays every mission on a virtual clock and tells which it won; exits with 1 when\n"
     "one could not be won. --data names the folder with the game's data (Lang, FileSystem);\n"
-    "by default the folder this program lies in.\n"
+    "by default the folder this program lies in, or the installed game's data.\n"
     "--lang checks language files (Lang/Deutsch.zdl) against the keys the game asks for.\n";
 
 fs::path ProgramFolder(const char* argv0) {
@@ -34,6 +35,14 @@ fs::path ProgramFolder(const char* argv0) {
     const fs::path self = fs::canonical("/proc/self/exe", error);
     if (!error) return self.parent_path();
     return fs::absolute(argv0).parent_path();
+}
+
+// The game's data as the game finds it: beside the program in an application folder, else
+// where an installation puts it relative to the programs.
+fs::path DataFolder(const fs::path& programFolder) {
+    std::error_code error;
+    if (fs::is_directory(programFolder / "Lang", error)) return programFolder;
+    return (programFolder / ZINDREL_DATA_FROM_BIN).lexically_normal();
 }
 
 double CpuSeconds() {
@@ -44,7 +53,7 @@ double CpuSeconds() {
 
 int main(int argc, char* argv[]) {
     bool quiet = false, play = false, language = false;
-    fs::path data = ProgramFolder(argv[0]);
+    fs::path data = DataFolder(ProgramFolder(argv[0]));
     std::vector<std::string> packs;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -87,6 +96,30 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const fs::path pack = packs[0];
+    // Without the game's English texts the game itself cannot start, and neither can its
+    // checker: say where it looked instead of playing a game that asks for help.
+    const fs::path english = FindIgnoringCase(data / "Lang/English.zdl");
+    std::error_code error;
+    if (!fs::is_regular_file(english, error)) {
+        std::fprintf(stderr,
+                     "zindrel-check: the game's data (Lang/English.zdl) is not in %s; name its "
+                     "folder with --data\n",
+                     data.string().c_str());
+        return 2;
+    }
+    const LanguageReport texts = CheckLanguage(english, english.string());
+    if (texts.Errors() > 0) {
+        std::fprintf(stderr, "zindrel-check: the game cannot start on these English texts:\n");
+        constexpr int kShown = 5;
+        int shown = 0;
+        for (const Problem& problem : texts.problems)
+            if (problem.error && shown++ < kShown)
+                std::fprintf(stderr, "%s\n", problem.Text().c_str());
+        if (texts.Errors() > kShown)
+            std::fprintf(stderr, "... and %d more: zindrel-check --lang %s names them all\n",
+                         texts.Errors() - kShown, english.string().c_str());
+        return 2;
+    }
 
     if (play) {
         const double cpuBefore = CpuSeconds();

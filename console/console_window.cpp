@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
@@ -75,6 +76,8 @@ ConsoleTextBox::ConsoleTextBox(QWidget* parent) : QPlainTextEdit(parent) {
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // The block caret is painted in the text colour; the system's line caret stays hidden.
     setCursorWidth(0);
+    // Tab leaves the box for the buttons, so the keyboard reaches every one of them.
+    setTabChangesFocus(true);
     SetTextColour(QColor(0, 192, 0));
     caretBlink_.setInterval(530);
     connect(&caretBlink_, &QTimer::timeout, this, [this] {
@@ -335,6 +338,8 @@ ConsoleWindow::ConsoleWindow() {
             if (console_ == nullptr) return;
             console_->ButtonClick(control);
             commandLine_->FlushOutput();
+            // A button pressed from the keyboard hands it back to the command line.
+            commandLine_->setFocus();
         });
         buttonColumn->addWidget(frame);
     }
@@ -424,6 +429,20 @@ void ConsoleWindow::closeEvent(QCloseEvent* event) {
     // Closing the console ends the game.
     event->accept();
     if (console_ != nullptr) console_->Form_Unload();
+}
+
+void ConsoleWindow::keyPressEvent(QKeyEvent* event) {
+    // A key that a focused button does not take is typed at the command line, as if the
+    // keyboard had never left it.
+    // A key the command line itself let pass comes back here on its way up: it goes no further.
+    if (forwardingKey_ || event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    commandLine_->setFocus();
+    forwardingKey_ = true;
+    QCoreApplication::sendEvent(commandLine_, event);
+    forwardingKey_ = false;
 }
 
 bool ConsoleWindow::event(QEvent* event) {

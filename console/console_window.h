@@ -91,6 +91,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
@@ -98,4 +99,5 @@ private:
 
     MainConsole* console_ = nullptr;
     ConsoleTextBox* commandLine_ = nullptr;
+    bool forwardingKey_ = false;
 };

@@ -10,7 +10,8 @@ std::optional<FileSystemRecord> Game::ReadFileSystem(const std::string& name) {
         std::tuple(state.AttackIp, state.AttackPort, state.MissionLogin, state.MissionPassword);
     try {
         if (!IsPlainName(name + "fs.zdl")) throw FileReadError("not a file name");
-        LineReader reader = LineReader::Open(appFolder / "FileSystem" / (name + "fs.zdl"));
+        LineReader reader =
+            LineReader::Open(folders.Find(std::filesystem::path("FileSystem") / (name + "fs.zdl")));
         FileSystemRecord record = local;
         FolderStructureBuilder builder(record);
         while (!reader.AtEnd()) {
@@ -41,7 +42,8 @@ void Game::LoadFileSystem(const std::string& name) {
 bool Game::SaveFileSystem() {
     const std::string name = state.HackerHandle + "-" + state.MissionPackName + "fs.zdl";
     if (IsPlainName(name) &&
-        WriteFileAtomically(appFolder / "FileSystem" / name, WriteFolderStructure(local)))
+        WriteFileAtomically(folders.ForWriting(std::filesystem::path("FileSystem") / name),
+                            WriteFolderStructure(local)))
         return true;
     ShowMessage(LangString("str35"));
     return false;

@@ -3,7 +3,7 @@
 #include "app/game.h"
 
 void MainConsole::ShowHelp(bool fromButton) {
-    const std::filesystem::path helpFile = game_.appFolder / "zindrel.zdl";
+    const std::filesystem::path helpFile = game_.folders.Find("zindrel.zdl");
     if (!FileExists(helpFile)) return;
     ClearTranscript();
     game_.platform.Sleep(100);

@@ -95,13 +95,13 @@ void ShowQuenbryMessage(QWidget* parent, const QString& text) {
 }
 
 std::unique_ptr<MissionEditWindow> MissionEditWindow::Create(
-    const std::filesystem::path& file, const std::filesystem::path& programFolder, QWidget* parent,
-    MessageFunction showMessage) {
+    const std::filesystem::path& file, const std::filesystem::path& instructionsFile,
+    QWidget* parent, MessageFunction showMessage) {
     const MessageFunction report = showMessage ? showMessage : [parent](const QString& text) {
         ShowQuenbryMessage(parent, text);
     };
 
-    const EditorStart start = StartEditor(file, programFolder);
+    const EditorStart start = StartEditor(file, instructionsFile);
     for (const std::string& message : start.messages) report(ToQString(message));
     if (!start.fields) return nullptr;
     return std::unique_ptr<MissionEditWindow>(new MissionEditWindow(
@@ -109,10 +109,10 @@ std::unique_ptr<MissionEditWindow> MissionEditWindow::Create(
 }
 
 bool MissionEditWindow::Open(const std::filesystem::path& file,
-                             const std::filesystem::path& programFolder, QWidget* parent,
+                             const std::filesystem::path& instructionsFile, QWidget* parent,
                              MessageFunction showMessage) {
     std::unique_ptr<MissionEditWindow> window =
-        Create(file, programFolder, parent, std::move(showMessage));
+        Create(file, instructionsFile, parent, std::move(showMessage));
     if (!window) return false;
     window->exec();
     return true;

@@ -25,13 +25,14 @@ public:
     // Builds the editor on a mission file, or on a new mission when the file does not exist.
     // Nothing, after the message, when the file cannot be read.
     static std::unique_ptr<MissionEditWindow> Create(const std::filesystem::path& file,
-                                                     const std::filesystem::path& programFolder,
+                                                     const std::filesystem::path& instructionsFile,
                                                      QWidget* parent,
                                                      MessageFunction showMessage = {});
     // Create, then run the editor modally until the author closes it. False when it never
     // opened.
-    static bool Open(const std::filesystem::path& file, const std::filesystem::path& programFolder,
-                     QWidget* parent, MessageFunction showMessage = {});
+    static bool Open(const std::filesystem::path& file,
+                     const std::filesystem::path& instructionsFile, QWidget* parent,
+                     MessageFunction showMessage = {});
 
     // What the boxes hold now, in the mission file's terms.
     MissionFields Fields() const;

@@ -166,9 +166,9 @@ std::optional<std::string> LoadInstructions(const std::filesystem::path& file) {
 }
 
 EditorStart StartEditor(const std::filesystem::path& file,
-                        const std::filesystem::path& programFolder) {
+                        const std::filesystem::path& instructionsFile) {
     EditorStart start;
-    if (std::optional<std::string> instructions = LoadInstructions(programFolder / "Quenbry.zdl")) {
+    if (std::optional<std::string> instructions = LoadInstructions(instructionsFile)) {
         start.instructions = *instructions;
     } else {
         start.messages.push_back(kInstructionsFailed);

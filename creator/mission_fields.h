@@ -51,7 +51,7 @@ struct EditorStart {
     std::vector<std::string> messages;
 };
 EditorStart StartEditor(const std::filesystem::path& file,
-                        const std::filesystem::path& programFolder);
+                        const std::filesystem::path& instructionsFile);
 
 inline constexpr const char* kInstructionsFailed =
     "Error reading the instruction file. I am sorry, but I don't feel like trying again. Leave me "

@@ -2,6 +2,7 @@
 #include "pack_manager_window.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -29,7 +30,8 @@ std::string ChosenName(const QComboBox* list) {
     return list->currentData().toByteArray().toStdString();
 }
 
-// zindrel-check beside Quenbry, in the game's folder Quenbry sits in, or on the PATH.
+// zindrel-check beside Quenbry (installed, both are programs in one folder), in the game's
+// folder Quenbry sits in (the application folder), or on the PATH.
 QString FindChecker(const std::filesystem::path& programFolder) {
     for (const std::filesystem::path& folder : {programFolder, programFolder.parent_path()}) {
         const QString found = QStandardPaths::findExecutable(
@@ -48,13 +50,13 @@ std::vector<std::string> SplitLines(const QByteArray& bytes) {
 
 }  // namespace
 
-PackManagerWindow::PackManagerWindow(std::filesystem::path programFolder, QWidget* parent)
-    : QWidget(parent), manager_(std::move(programFolder)) {
+PackManagerWindow::PackManagerWindow(PackManager manager, QWidget* parent)
+    : QWidget(parent), manager_(std::move(manager)) {
     setObjectName("frmMissionEditStart");
     setWindowTitle(ToQString(PackManager::kTitle));
     showMessage_ = [this](const QString& text) { ShowQuenbryMessage(this, text); };
     openEditor_ = [this](const std::filesystem::path& file) {
-        MissionEditWindow::Open(file, manager_.ProgramFolder(), this, showMessage_);
+        MissionEditWindow::Open(file, manager_.InstructionsFile(), this, showMessage_);
     };
 
     auto* layout = new QVBoxLayout(this);
@@ -167,7 +169,8 @@ void PackManagerWindow::CheckPackClicked() {
     }
     checkedPack_ = *choice.file;
     checkLines_->clear();
-    const QString program = checker_.isEmpty() ? FindChecker(manager_.ProgramFolder()) : checker_;
+    const QString program = checker_.isEmpty() ? FindChecker(std::filesystem::path(
+                                                 QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString())) : checker_;
     if (program.isEmpty()) {
         checkLines_->addItem("The pack checker zindrel-check was found neither beside Quenbry "
                              "nor on the PATH.");
@@ -196,7 +199,7 @@ void PackManagerWindow::CheckFinished() {
     auto add = [this, &pack](const std::string& line) {
         auto* item = new QListWidgetItem(ToQString(line), checkLines_);
         if (const auto mission = manager_.MissionOfCheckLine(pack, line))
-            item->setData(Qt::UserRole, QByteArray::fromStdString(mission->string()));
+            item->setData(Qt::UserRole, QByteArray::fromStdString(*mission));
         else
             item->setFlags(item->flags() & ~Qt::ItemIsSelectable);
     };
@@ -210,8 +213,9 @@ void PackManagerWindow::CheckFinished() {
 }
 
 void PackManagerWindow::CheckLineOpened(QListWidgetItem* item) {
-    const QByteArray file = item->data(Qt::UserRole).toByteArray();
-    if (!file.isEmpty()) openEditor_(file.toStdString());
+    const QByteArray mission = item->data(Qt::UserRole).toByteArray();
+    if (!mission.isEmpty())
+        OpenEditorOr(manager_.EditMission(checkedPack_.filename().string(), mission.toStdString()));
 }
 
 std::string PackManagerWindow::ChosenPack() const {

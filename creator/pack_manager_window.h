@@ -22,7 +22,11 @@ public:
     using MessageFunction = std::function<void(const QString&)>;
     using EditorFunction = std::function<void(const std::filesystem::path&)>;
 
-    explicit PackManagerWindow(std::filesystem::path programFolder, QWidget* parent = nullptr);
+    // The packs of the given folders; a path alone is a portable folder of packs.
+    explicit PackManagerWindow(PackManager manager, QWidget* parent = nullptr);
+    explicit PackManagerWindow(const std::filesystem::path& programFolder,
+                               QWidget* parent = nullptr)
+        : PackManagerWindow(PackManager(programFolder), parent) {}
 
     // Both default to the real thing: an OK box, and the editor run modally on the file (its
     // messages go through the same message function).

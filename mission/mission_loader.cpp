@@ -33,7 +33,7 @@ bool Holds(const std::string& text, std::string_view placeholder) {
 }  // namespace
 
 fs::path Game::PackFolder() const {
-    return appFolder / "MissionPack" / state.MissionPackName;
+    return folders.FolderOf(fs::path("MissionPack") / state.MissionPackName);
 }
 
 void Game::CountPackMissions() {

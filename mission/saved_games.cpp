@@ -64,7 +64,7 @@ std::optional<std::filesystem::path> SavedGames::SaveFile() const {
         game_.state.HackerHandle + "-" + game_.state.MissionPackName + ".zdl";
     // A handle or pack that would leave the Save folder names no saved game.
     if (!IsPlainName(name)) return std::nullopt;
-    return game_.appFolder / "Save" / name;
+    return game_.folders.user / "Save" / name;
 }
 
 std::string SavedGames::SaveText() const {

@@ -15,7 +15,7 @@ namespace {
 
 // The fixed picture of the window: a green terminal with a blinking exclamation mark.
 QPixmap MessagePicture() {
-    QPixmap picture(48, 48);
+    QPixmap picture = SharpPixmap(48, 48);
     picture.fill(Qt::black);
     QPainter painter(&picture);
     painter.setPen(QPen(QColor(0, 192, 0), 2));

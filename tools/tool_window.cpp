@@ -129,7 +129,7 @@ QLabel* ToolWindow::AddPicture(ProgressPicture& picture) {
     picture.Attach(surface_.get());
     pictureLabel_ = AddNamedLabel(this, "Picture1");
     pictureLabel_->setFixedSize(picture.Width() + 2, picture.Height() + 2);
-    pictureLabel_->setPixmap(QPixmap::fromImage(surface_->Image()));
+    pictureLabel_->setPixmap(BlockScaled(surface_->Image(), pictureLabel_->devicePixelRatioF()));
     layout_->addWidget(pictureLabel_, 0, Qt::AlignHCenter);
     return pictureLabel_;
 }
@@ -139,6 +139,8 @@ void ToolWindow::Refresh() {
         const QString text = ToQString(*field);
         if (box->text() != text) box->setText(text);
     }
-    if (pictureLabel_ != nullptr) pictureLabel_->setPixmap(QPixmap::fromImage(surface_->Image()));
+    if (pictureLabel_ != nullptr)
+        pictureLabel_->setPixmap(
+            BlockScaled(surface_->Image(), pictureLabel_->devicePixelRatioF()));
     if (extraRefresh_) extraRefresh_();
 }

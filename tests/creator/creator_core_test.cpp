@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <random>
 
 #include "app/file_routines.h"
@@ -128,7 +129,7 @@ TEST_F(CreatorFolder, NamesFromAListAndTheFixedNamesAreFoundInAnyCase) {
     EXPECT_EQ(packs.MissionsOf("Pack"), std::vector<std::string>{"M1.ZDL"});
     ASSERT_TRUE(LoadMissionFields(program() / "Pack/m1.zdl"));
     EXPECT_EQ(LoadMissionFields(program() / "Pack/m1.zdl")->title, "Heist");
-    const EditorStart start = StartEditor(program() / "Pack/m1.zdl", program());
+    const EditorStart start = StartEditor(program() / "Pack/m1.zdl", packs.InstructionsFile());
     EXPECT_EQ(start.instructions, "help\r\n");
     EXPECT_TRUE(start.messages.empty());
     // Saving under the built name replaces the file that is there, not a second one beside it.
@@ -138,7 +139,8 @@ TEST_F(CreatorFolder, NamesFromAListAndTheFixedNamesAreFoundInAnyCase) {
 
 TEST_F(CreatorFolder, AFolderWhereTheInstructionsShouldBeIsReportedNotACrash) {
     fs::create_directories(program() / "Quenbry.zdl");
-    const EditorStart start = StartEditor(program() / "Pack/m1.zdl", program());
+    const EditorStart start =
+        StartEditor(program() / "Pack/m1.zdl", PackManager(program()).InstructionsFile());
     EXPECT_EQ(start.messages, std::vector<std::string>{kInstructionsFailed});
     EXPECT_EQ(start.instructions, kNoInstructions);
 }
@@ -256,11 +258,11 @@ TEST_F(CreatorFolder, ACheckLineOpensTheMissionItNames) {
     EXPECT_EQ(packs.PackToCheck("Heist").file, program() / "Heist");
     const struct {
         std::string line;
-        std::optional<fs::path> mission;
+        std::optional<std::string> mission;
     } cases[] = {
-        {"m1.zdl:5: error: unknown placeholder {atack_ip}", program() / "Heist/m1.zdl"},
-        {"m1.zdl: warning: mixed line ends", program() / "Heist/m1.zdl"},
-        {"notes.zdl: warning: counts as a mission", program() / "Heist/notes.zdl"},
+        {"m1.zdl:5: error: unknown placeholder {atack_ip}", "m1.zdl"},
+        {"m1.zdl: warning: mixed line ends", "m1.zdl"},
+        {"notes.zdl: warning: counts as a mission", "notes.zdl"},
         {"m2.zdl: warning: unreachable", std::nullopt},
         {"sub.zdl: warning: a folder", std::nullopt},
         {"Heist: error: the pack holds no mission file", std::nullopt},
@@ -318,6 +320,74 @@ TEST_F(CreatorFolder, AnythingReadableSurvivesASaveAndAReload) {
         EXPECT_EQ(MissionFileText(*again, "m1.zdl"), MissionFileText(*first, "m1.zdl")) << bytes;
     }
     EXPECT_GT(readable, 100);
+}
+
+}  // namespace
+
+namespace {
+
+// Installed, the shipped packs ("programs") are only read, and everything Quenbry makes lands in
+// the player's MissionPack folder, which need not exist yet.
+class InstalledCreator : public CreatorFolder {
+protected:
+    InstalledCreator() {
+        Write("Shipped/m1.zdl", Fixture("m1.zdl"));
+        Write("Shipped/m2.zdl", Fixture("m2.zdl"));
+        Write("Quenbry.zdl", "help\r\n");
+    }
+    fs::path user() const { return folder / "home/Zindrel/MissionPack"; }
+    // Every file below the shipped folder with its bytes.
+    std::map<std::string, std::string> Shipped() {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : fs::recursive_directory_iterator(program()))
+            files[entry.path().string()] = entry.is_regular_file() ? Read(entry.path()) : "/";
+        return files;
+    }
+};
+
+TEST_F(InstalledCreator, NewPacksGoToThePlayersFolderAndBothAreListed) {
+    const auto before = Shipped();
+    PackManager packs(GameFolders{program(), user()});
+    EXPECT_EQ(packs.InstructionsFile(), program() / "Quenbry.zdl");
+    EXPECT_EQ(packs.CreatePack("Heist"), PackManager::kPackCreated);
+    EXPECT_TRUE(fs::is_directory(user() / "Heist"));
+    // A shipped pack's name is taken: the new pack would hide it from the game.
+    EXPECT_EQ(packs.CreatePack("Shipped"), PackManager::kCreationFailed);
+    EXPECT_EQ(packs.RefreshPackList(), (std::vector<std::string>{"Heist", "Shipped"}));
+    EXPECT_EQ(packs.AddMission("Heist").file, user() / "Heist/m1.zdl");
+    EXPECT_EQ(Shipped(), before);
+}
+
+TEST_F(InstalledCreator, ChangingAShippedPackCopiesItWholeToThePlayersFolder) {
+    const auto before = Shipped();
+    PackManager packs(GameFolders{program(), user()});
+    EXPECT_EQ(packs.MissionsOf("Shipped"), (std::vector<std::string>{"m1.zdl", "m2.zdl"}));
+
+    const PackManager::Choice edit = packs.EditMission("Shipped", "m2.zdl");
+    ASSERT_TRUE(edit.file);
+    EXPECT_EQ(*edit.file, user() / "Shipped/m2.zdl");
+    EXPECT_EQ(Read(user() / "Shipped/m1.zdl"), Fixture("m1.zdl"));
+    EXPECT_EQ(Read(user() / "Shipped/m2.zdl"), Fixture("m2.zdl"));
+    // The copy was made once and is the player's from now on: the next mission is numbered
+    // after it, and nothing of the copying is left behind.
+    EXPECT_EQ(packs.AddMission("Shipped").file, user() / "Shipped/m3.zdl");
+    ASSERT_TRUE(SaveMissionFields(user() / "Shipped/m3.zdl", NewMissionFields()));
+    EXPECT_EQ(packs.MissionsOf("Shipped"),
+              (std::vector<std::string>{"m1.zdl", "m2.zdl", "m3.zdl"}));
+    EXPECT_EQ(ListFolders(user()), std::vector<std::string>{"Shipped"});
+    EXPECT_EQ(std::distance(fs::directory_iterator(user()), fs::directory_iterator()), 1);
+    EXPECT_EQ(Shipped(), before);
+}
+
+TEST_F(InstalledCreator, APackThatCannotBeCopiedIsReportedAndNothingIsHalfMade) {
+    // The player's folder cannot be made: a file stands where a folder on its way should be.
+    fs::create_directories(folder / "home");
+    std::ofstream(folder / "home/Zindrel") << "not a folder";
+    PackManager packs(GameFolders{program(), user()});
+    EXPECT_EQ(packs.EditMission("Shipped", "m1.zdl").message, PackManager::kCopyFailed);
+    EXPECT_FALSE(packs.AddMission("Shipped").file);
+    EXPECT_EQ(packs.CreatePack("Heist"), PackManager::kCreationFailed);
+    EXPECT_EQ(packs.RefreshPackList(), std::vector<std::string>{"Shipped"});
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ protected:
     ~CreatorWindowsTest() override { fs::remove_all(folder); }
 
     std::unique_ptr<MissionEditWindow> Editor(const fs::path& file) {
-        auto editor = MissionEditWindow::Create(file, folder, nullptr, Recorder());
+        auto editor = MissionEditWindow::Create(file, folder / "Quenbry.zdl", nullptr, Recorder());
         if (editor) editor->show();
         return editor;
     }
@@ -196,8 +196,9 @@ TEST_F(CreatorWindowsTest, MissingInstructionsAreReportedAndUnreadableMissionsNe
     messages.clear();
     const fs::path broken = folder / "Alpha" / "m1.zdl";
     WriteBytes(broken, "m1.zdl\r\n*INFECT_WITH_VIRUS\r\nmaybe\r\n*END\r\n");
-    EXPECT_EQ(MissionEditWindow::Create(broken, folder, nullptr, Recorder()), nullptr);
-    EXPECT_FALSE(MissionEditWindow::Open(broken, folder, nullptr, Recorder()));
+    EXPECT_EQ(MissionEditWindow::Create(broken, folder / "Quenbry.zdl", nullptr, Recorder()),
+              nullptr);
+    EXPECT_FALSE(MissionEditWindow::Open(broken, folder / "Quenbry.zdl", nullptr, Recorder()));
     EXPECT_EQ(messages,
               (QStringList{kInstructionsFailed, kReadFailed, kInstructionsFailed, kReadFailed}));
 }

@@ -39,7 +39,8 @@ void TempAppFolder::CopyFromData(const fs::path& relative) const {
     auto copyFile = [this](const fs::path& from, const fs::path& to) {
         std::ifstream in(from, std::ios::binary);
         if (!in) throw std::runtime_error("cannot read test data " + from.string());
-        Write(to, std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
+        Write(to,
+              std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
     };
     if (!fs::is_directory(source)) {
         copyFile(source, relative);
@@ -72,6 +73,10 @@ TestGame::TestGame(bool withEnglish) {
         if (auto* message = dynamic_cast<MessageForm*>(&form))
             messages.push_back(message->MessageLabel());
     };
+}
+
+void TestGame::Install(const fs::path& userFolder) {
+    game = std::make_unique<Game>(platform, GameFolders{folder.Path(), userFolder}, view);
 }
 
 void TestGame::AnswerIntro(const std::string& handle, const std::string& pack) {

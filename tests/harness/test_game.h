@@ -51,6 +51,10 @@ public:
     // Every text the message window showed, in order.
     std::vector<std::string> messages;
 
+    // Makes the game an installed one: the application folder holds only the shipped data, and
+    // the player's files are read from and written to the given folder.
+    void Install(const std::filesystem::path& userFolder);
+
     MainConsole& Console() { return game->console; }
     const std::string& Transcript() { return game->console.Transcript(); }
     std::string Lang(const std::string& key) { return game->LangString(key); }

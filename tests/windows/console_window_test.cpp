@@ -2,10 +2,15 @@
 // to the core.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QTest>
 
+#include "app/clickable_label.h"
 #include "console/console_window.h"
 #include "harness/test_game.h"
 #include "tools/message_form.h"
@@ -108,6 +113,74 @@ TEST_F(ConsoleWindowTest, HiddenToolButtonsHideWithTheirFrames) {
 TEST_F(ConsoleWindowTest, TheWholeTranscriptTakesTheNewColour) {
     game->console.SetTextColour(kLoginScreenBlue);
     EXPECT_EQ(window.CommandLine()->palette().color(QPalette::Text), QColor(128, 128, 255));
+}
+
+TEST(ClickableLabelTest, IsAButtonToScreenReadersAndToTheKeyboard) {
+    ClickableLabel ping("Ping");
+    QSignalSpy clicks(&ping, &ClickableLabel::clicked);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&ping);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Button);
+    EXPECT_EQ(accessible->text(QAccessible::Name), "Ping");
+    ping.setAccessibleName("Ping the target");
+    EXPECT_EQ(accessible->text(QAccessible::Name), "Ping the target");
+
+    // Tab reaches it; a mouse click does not take the keyboard from where it is.
+    EXPECT_EQ(ping.focusPolicy(), Qt::TabFocus);
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(&ping, key);
+    QTest::keyClick(&ping, Qt::Key_A);
+    QTest::keyClick(&ping, Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(clicks.count(), 3);
+    QAccessibleActionInterface* actions = accessible->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks.count(), 4);
+
+    ping.setEnabled(false);
+    QTest::keyClick(&ping, Qt::Key_Space);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks.count(), 4);
+}
+
+TEST_F(ConsoleWindowTest, ButtonsAreNamedAndPressedFromTheKeyboardOnlyWhileTheConsoleTakesInput) {
+    test.folder.Write("zindrel.zdl", "HELP TEXT\r\n");
+    test.AnswerIntro("neo");
+    game->console.Form_Load();
+    test.platform.Pause(2000);
+    auto* help = window.findChild<ClickableLabel*>("buthelp");
+    auto* close = window.findChild<ClickableLabel*>("topright_");
+    ASSERT_NE(help, nullptr);
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(help)->text(QAccessible::Name), "Help");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(close)->text(QAccessible::Name), "Close");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(close)->role(), QAccessible::Button);
+
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QPlainTextEdit* box = window.CommandLine();
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window.findChild<QWidget*>("butemail"));
+
+    // While a command runs the console takes no input, and its buttons take no key either.
+    game->console.SetCommandLineEnabled(false);
+    help->setFocus();
+    QTest::keyClick(help, Qt::Key_Space);
+    EXPECT_EQ(game->console.Transcript().find("HELP TEXT"), std::string::npos);
+
+    game->console.SetCommandLineEnabled(true);
+    help->setFocus();
+    QTest::keyClick(help, Qt::Key_Space);
+    EXPECT_NE(game->console.Transcript().find("HELP TEXT"), std::string::npos);
+    // The keyboard is back at the command line, and what is typed on a button lands there too.
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    help->setFocus();
+    QTest::keyClicks(help, "dir");
+    EXPECT_TRUE(game->console.Transcript().ends_with("# dir"));
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    window.hide();
 }
 
 TEST(MessageWindowTest, ShowsTheMessageAndItsCloseLabelUnloadsTheForm) {
