@@ -363,6 +363,10 @@ TEST_F(InstalledCreator, ChangingAShippedPackCopiesItWholeToThePlayersFolder) {
     PackManager packs(GameFolders{program(), user()});
     EXPECT_EQ(packs.MissionsOf("Shipped"), (std::vector<std::string>{"m1.zdl", "m2.zdl"}));
 
+    // Checking reads the pack the game would play: the shipped one until the player has his own.
+    EXPECT_EQ(packs.PackToCheck("Shipped").file, program() / "Shipped");
+    EXPECT_EQ(packs.MissionOfCheckLine("Shipped", "m2.zdl:3: error: x"), "m2.zdl");
+
     const PackManager::Choice edit = packs.EditMission("Shipped", "m2.zdl");
     ASSERT_TRUE(edit.file);
     EXPECT_EQ(*edit.file, user() / "Shipped/m2.zdl");
@@ -370,6 +374,7 @@ TEST_F(InstalledCreator, ChangingAShippedPackCopiesItWholeToThePlayersFolder) {
     EXPECT_EQ(Read(user() / "Shipped/m2.zdl"), Fixture("m2.zdl"));
     // The copy was made once and is the player's from now on: the next mission is numbered
     // after it, and nothing of the copying is left behind.
+    EXPECT_EQ(packs.PackToCheck("Shipped").file, user() / "Shipped");
     EXPECT_EQ(packs.AddMission("Shipped").file, user() / "Shipped/m3.zdl");
     ASSERT_TRUE(SaveMissionFields(user() / "Shipped/m3.zdl", NewMissionFields()));
     EXPECT_EQ(packs.MissionsOf("Shipped"),
