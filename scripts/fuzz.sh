@@ -1,21 +1,18 @@
 #!/usr/bin/env bash
 # Fuzzes every reader of files: builds the fuzz targets of tests/fuzz with Clang, libFuzzer,
-# AddressSanitizer and UndefinedBehaviorSanitizer, and runs each for SECONDS (default 60), two at
-# a time. A finding leaves its reproducer under build-fuzz/findings/<target>/ and fails the
-# script; copy it into tests/fuzz/regressions/<target>/ and the normal tests run it from then on.
+# AddressSanitizer and UndefinedBehaviorSanitizer (in build-asan, the sanitizer build, see
+# asan-configure.sh) and runs each for SECONDS (default 60), two at a time. Corpora, logs and
+# findings are kept in build-fuzz/. A finding leaves its reproducer under
+# build-fuzz/findings/<target>/ and fails the script; copy it into
+# tests/fuzz/regressions/<target>/ and the normal tests run it from then on.
 set -euo pipefail
 seconds=${1:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
+programs="$root/build-asan"
 build="$root/build-fuzz"
 
-bash "$root/scripts/install-deps.sh" clang libclang-rt-14-dev
-mkdir -p "$build"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DZINDREL_BUILD_GAME=OFF -DBUILD_TESTING=ON -DZINDREL_FUZZ=ON \
-  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
-  > "$build/configure.log" 2>&1 || { cat "$build/configure.log"; exit 1; }
-cmake --build "$build" --target fuzz_targets
+bash "$root/scripts/asan-configure.sh"
+cmake --build "$programs" --target fuzz_targets
 
 mkdir -p "$build/findings" "$build/corpus" "$build/logs"
 # The targets save files a few times per input; a memory-backed temporary folder keeps the
@@ -33,12 +30,12 @@ run_target() {
   local seeds=("$root/tests/fuzz/corpus/$target")
   [ -d "$root/tests/fuzz/regressions/$target" ] && seeds+=("$root/tests/fuzz/regressions/$target")
   # The first folder is the working corpus, kept between runs; the others are only read.
-  "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  "$programs/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$build/findings/$target/" \
     "$build/corpus/$target" "${seeds[@]}" > "$build/logs/$target.log" 2>&1
 }
 export -f run_target
-export build root seconds
+export build programs root seconds
 
 targets=(mission_reader mission_load file_system language settings creator_mission wave_header
   saved_game pack_check language_check)

@@ -1,16 +1,12 @@
 #!/usr/bin/env bash
 # Builds the whole project (core, both programs, tests) a second time with AddressSanitizer and
-# UndefinedBehaviorSanitizer, in build-asan, and runs every test in it. Any report fails the run.
-# Warnings are the normal build's business: the sanitizers make the compiler see false ones.
+# UndefinedBehaviorSanitizer, in build-asan (see asan-configure.sh), and runs every test in it.
+# Any report fails the run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-asan"
 
-bash "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON \
-  -DZINDREL_WERROR=OFF -DZINDREL_BUILD_BENCH=OFF \
-  -DCMAKE_CXX_FLAGS="-O1 -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
-  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
+bash "$root/scripts/asan-configure.sh"
 cmake --build "$build"
 
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"

@@ -7,8 +7,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -74,19 +76,28 @@ TEST_P(CrashTest, AKilledSaveLeavesTheOldOrTheNewFileWhole) {
     const fs::path target = folder.Path() / writer.file;
     const std::string versions[] = {writer.bytes(0), writer.bytes(1)};
     ASSERT_NE(versions[0], versions[1]);
+    // Kills fall anywhere in a cycle of the writer, however long it takes in this build.
+    const auto started = std::chrono::steady_clock::now();
     ASSERT_EQ(WaitFor(StartWriter(writer.name, folder.Path(), "once")), 0);
+    const auto cycle = std::chrono::duration_cast<std::chrono::microseconds>(
+                           std::chrono::steady_clock::now() - started)
+                           .count();
+    const auto window = static_cast<std::uint32_t>(std::max<std::int64_t>(10000, cycle));
 
     std::mt19937 random(std::random_device{}());
     const int kills = KillsPerWriter();
     int torn = 0, temporariesSeen = 0;
     for (int kill = 0; kill < kills; ++kill) {
         const pid_t pid = StartWriter(writer.name, folder.Path(), "forever");
-        std::this_thread::sleep_for(std::chrono::microseconds(random() % 10000));
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % window));
         ::kill(pid, SIGKILL);
         WaitFor(pid);
         const std::string now = folder.Read(writer.file);
         if (now != versions[0] && now != versions[1]) ++torn;
-        if (!Temporaries(target).empty()) ++temporariesSeen;
+        bool midSave = !Temporaries(target).empty();
+        for (const fs::path& before : writer.writtenBefore)
+            midSave = midSave || !Temporaries(folder.Path() / before).empty();
+        if (midSave) ++temporariesSeen;
     }
     EXPECT_EQ(torn, 0) << "of " << kills << " kills";
     std::printf("%s: %d kills, %d of them in the middle of a save, %d torn files\n", writer.name,
@@ -97,6 +108,8 @@ TEST_P(CrashTest, AKilledSaveLeavesTheOldOrTheNewFileWhole) {
     // The next save that succeeds removes what the killed ones left.
     ASSERT_EQ(WaitFor(StartWriter(writer.name, folder.Path(), "once")), 0);
     EXPECT_EQ(Temporaries(target), std::vector<std::string>{});
+    for (const fs::path& before : writer.writtenBefore)
+        EXPECT_EQ(Temporaries(folder.Path() / before), std::vector<std::string>{});
     EXPECT_EQ(folder.Read(writer.file), versions[0]);
 }
 

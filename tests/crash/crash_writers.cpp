@@ -66,7 +66,8 @@ const std::vector<CrashWriter>& CrashWriters() {
          },
          [](const std::filesystem::path& folder, int version) {
              return SaveSettings(folder, Choice(version));
-         }},
+         },
+         {}},
         {"filesystem", "FileSystem/neo-Packfs.zdl",
          [](int version) { return WriteFolderStructure(Files(version)); },
          [](const std::filesystem::path& folder, int version) {
@@ -77,17 +78,20 @@ const std::vector<CrashWriter>& CrashWriters() {
              game.state.MissionPackName = "Pack";
              game.local = Files(version);
              return game.SaveFileSystem();
-         }},
+         },
+         {}},
         {"savedgame", "Save/neo-Pack.zdl",
          [](int version) { return SavingGame(".", version).game.savedGames.SaveText(); },
          [](const std::filesystem::path& folder, int version) {
              return SavingGame(folder, version).game.savedGames.Save();
-         }},
+         },
+         {"FileSystem/neo-Packfs.zdl"}},
         {"mission", "MissionPack/Pack/m1.zdl",
          [](int version) { return MissionFileText(Mission(version), "m1.zdl"); },
          [](const std::filesystem::path& folder, int version) {
              return SaveMissionFields(folder / "MissionPack/Pack/m1.zdl", Mission(version));
-         }},
+         },
+         {}},
     };
     return writers;
 }

@@ -15,6 +15,9 @@ struct CrashWriter {
     std::function<std::string(int version)> bytes;
     // Saves that version with the game's own writer; false when the writer reports a failure.
     std::function<bool(const std::filesystem::path& appFolder, int version)> save;
+    // Other files the same save writes first (the saved game's file system), whose temporaries
+    // also show a kill in the middle of the save.
+    std::vector<std::filesystem::path> writtenBefore;
 };
 
 const std::vector<CrashWriter>& CrashWriters();

@@ -120,7 +120,9 @@ TEST_F(HostTools, TheStartChecksTheFileInTheHostsCurrentFolder) {
         {"nothing.txt", Lang("str108") + " nothing.txt " + Lang("str109")},
     };
     for (const char* button : {"butcopyfile", "butdestroy"}) {
-        for (const auto& [file, message] : starts) {
+        for (const auto& start : starts) {
+            const char* const file = start.first;
+            const std::string& message = start.second;
             test.messages.clear();
             Use<FileTransferForm>(
                 button, button == std::string("butcopyfile") ? "frmCopyfile" : "frmDestroyfile",
