@@ -16,14 +16,14 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
 std::string UpperAscii(std::string_view text) {
     std::string upper(text);
     for (char& c : upper)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return upper;
 }
+
+namespace {
 
 bool IsRegularFile(const fs::path& path) {
     std::error_code error;

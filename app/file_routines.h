@@ -56,6 +56,10 @@ std::string ReadLine(LineReader& reader);
 // names the game builds itself ("m1.zdl") thus reach the same file on every file system.
 std::filesystem::path FindIgnoringCase(const std::filesystem::path& path);
 
+// The text with its ASCII letters in upper case and every other byte as it was: how names,
+// extensions and section headers are compared without regard to case.
+std::string UpperAscii(std::string_view text);
+
 // True when the path names a normal file (found without regard to case): not a folder, not
 // hidden (a dot file). Wildcards ('*' and '?') in the last part of the path match any normal
 // file of that folder.

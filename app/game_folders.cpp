@@ -2,7 +2,6 @@
 #include "game_folders.h"
 
 #include <algorithm>
-#include <cctype>
 #include <system_error>
 
 #include "file_routines.h"
@@ -10,12 +9,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string UpperAscii(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return upper;
-}
 
 bool Exists(const fs::path& path) {
     std::error_code error;

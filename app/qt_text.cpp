@@ -42,3 +42,10 @@ std::string FromQString(const QString& text) {
     for (QChar character : text) bytes += ToCodePage(character);
     return bytes;
 }
+
+QString ForDisplay(std::string_view bytes) {
+    QString text = ToQString(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QChar('\r'), QChar('\n'));
+    return text;
+}

@@ -10,3 +10,5 @@ QString ToQString(std::string_view bytes);
 // other characters outside the code page become '?'.
 std::string FromQString(const QString& text);
 char ToCodePage(QChar character);
+// A text of the game as a text box shows it: CR LF, or a CR alone, is one line break.
+QString ForDisplay(std::string_view bytes);

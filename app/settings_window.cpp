@@ -17,7 +17,7 @@
 
 namespace {
 
-const char* const kStyle = R"(
+const char* const kSettingsStyle = R"(
     QDialog#frmSettings { background: #101010; border: 1px solid #00c000; }
     QLabel#lblSave { padding: 3px 10px; }
     QLabel#lblSave:hover { color: #000000; background: #00c000; }
@@ -44,7 +44,7 @@ const char* const kStyle = R"(
 
 SettingsWindow::SettingsWindow(SettingsForm& form)
     : FormDialog(form, "frmSettings", "Zindrel Settings"), form_(form) {
-    setStyleSheet(kStyle + ChromeStyle());
+    setStyleSheet(kSettingsStyle + ChromeStyle());
 
     auto label = [this](const char* name, const QString& text) {
         return AddNamedLabel(this, name, text);

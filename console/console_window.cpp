@@ -26,14 +26,6 @@ QColor ToQColor(Colour colour) {
                   static_cast<int>((colour >> 16) & 0xFF));
 }
 
-// Line ends of the transcript as the box shows them: CR LF is one line break.
-QString ForDisplay(std::string_view bytes) {
-    QString text = ToQString(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QChar('\r'), QChar('\n'));
-    return text;
-}
-
 // How many characters of the box the transcript's bytes take: one each, and one for a CR LF.
 int DisplayLength(std::string_view bytes) {
     std::size_t length = bytes.size();
@@ -43,7 +35,7 @@ int DisplayLength(std::string_view bytes) {
     return static_cast<int>(length);
 }
 
-const char* const kStyle = R"(
+const char* const kConsoleStyle = R"(
     QWidget#frmMainConsole { background: #101010; }
     QLabel#mainlabel { font-size: 11pt; }
     QFrame[frameLabel="true"] { border: 1px solid #006000; background: #001800; }
@@ -279,7 +271,7 @@ QLabel* ConsoleWindow::AddLabel(const char* name, const QString& text) {
 ConsoleWindow::ConsoleWindow() {
     setObjectName("frmMainConsole");
     setWindowTitle("Zindrel");
-    setStyleSheet(ChromeStyle() + kStyle);
+    setStyleSheet(ChromeStyle() + kConsoleStyle);
     resize(860, 600);
 
     auto* outer = new QVBoxLayout(this);

@@ -1,7 +1,6 @@
 // The editor's side of the mission file format.
 #include "mission_fields.h"
 
-#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -11,12 +10,7 @@
 
 namespace {
 
-constexpr const char* kCrLf = "\r\n";
-
-std::string Upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
+constexpr const char* kLineEnd = "\r\n";
 
 // The check box value: a whole number, blanks around it allowed; a fraction rounds half to even.
 // A value beyond the integer range is no whole number either.
@@ -39,7 +33,7 @@ struct FieldText {
     std::vector<std::string> lines;
     std::string Joined() const {
         std::string text;
-        for (std::size_t i = 0; i < lines.size(); ++i) text += (i ? kCrLf : "") + lines[i];
+        for (std::size_t i = 0; i < lines.size(); ++i) text += (i ? kLineEnd : "") + lines[i];
         return text;
     }
 };
@@ -74,7 +68,7 @@ std::optional<MissionFields> LoadMissionFields(const std::filesystem::path& file
         while (!reader.AtEnd()) {
             const std::string line = ReadLine(reader);
             if (line.starts_with(";") || !line.starts_with("*")) continue;
-            const std::string header = Upper(line);
+            const std::string header = UpperAscii(line);
             if (header == "*EMAIL") {
                 int counted = 0;
                 ReadSection(reader, [&](const std::string& body) {
@@ -122,7 +116,7 @@ std::optional<MissionFields> LoadMissionFields(const std::filesystem::path& file
 
 std::string MissionFileText(const MissionFields& fields, const std::string& fileName) {
     std::string text;
-    auto line = [&text](const std::string& content) { text += content + kCrLf; };
+    auto line = [&text](const std::string& content) { text += content + kLineEnd; };
     // The title and the sender are one line each: a CR in them would end the line early and
     // shift every line of the mail after it.
     auto oneLine = [](const std::string& content) { return content.substr(0, content.find('\r')); };
@@ -158,7 +152,7 @@ std::optional<std::string> LoadInstructions(const std::filesystem::path& file) {
     try {
         LineReader reader = LineReader::Open(file);
         std::string text;
-        while (!reader.AtEnd()) text += ReadLine(reader) + kCrLf;
+        while (!reader.AtEnd()) text += ReadLine(reader) + kLineEnd;
         return text;
     } catch (const FileReadError&) {
         return std::nullopt;

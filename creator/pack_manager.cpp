@@ -9,13 +9,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
 bool EndsInZdl(const std::string& name) {
-    return name.size() >= 4 && Upper(name.substr(name.size() - 4)) == ".ZDL";
+    return name.size() >= 4 && UpperAscii(name.substr(name.size() - 4)) == ".ZDL";
 }
 
 bool IsHidden(const std::string& name) {

@@ -13,7 +13,7 @@
 
 namespace {
 
-const char* const kStyle = R"(
+const char* const kMailStyle = R"(
     QDialog#frmMail { background: #101010; border: 1px solid #00c000; }
     QPlainTextEdit {
         color: #00c000; background: #000000; border: 1px solid #006000;
@@ -24,19 +24,11 @@ const char* const kStyle = R"(
     QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }
 )";
 
-// The mail's lines end in CR LF; the box wants one line break.
-QString ForDisplay(std::string_view bytes) {
-    QString text = ToQString(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QChar('\r'), QChar('\n'));
-    return text;
-}
-
 }  // namespace
 
 MailWindow::MailWindow(MailForm& form)
     : FormDialog(form, "frmMail", "Mail Reader v1.0"), form_(form) {
-    setStyleSheet(kStyle + ChromeStyle());
+    setStyleSheet(kMailStyle + ChromeStyle());
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 8);

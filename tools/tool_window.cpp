@@ -19,7 +19,7 @@
 
 namespace {
 
-const char* const kStyle = R"(
+const char* const kToolStyle = R"(
     QDialog { background: #101010; border: 1px solid #00c000; }
     QLineEdit {
         color: #00c000; background: #000000; border: 1px solid #006000;
@@ -47,7 +47,7 @@ const char* const kStyle = R"(
 
 ToolWindow::ToolWindow(ToolForm& form)
     : FormDialog(form, form.Name().c_str(), ToQString(form.Title())), form_(form) {
-    setStyleSheet(kStyle + ChromeStyle());
+    setStyleSheet(kToolStyle + ChromeStyle());
     layout_ = new QVBoxLayout(this);
     layout_->setContentsMargins(8, 6, 8, 8);
     layout_->setSpacing(8);
