@@ -45,7 +45,8 @@ void Game::PlaySoundFile(const std::string& name, int flags) {
 }
 
 bool Game::SaveSettings() {
-    return ::SaveSettings(folders.user, settings);
+    // The player's folder may not be there yet on the first save of an installed game.
+    return ::SaveSettings(folders.ForWriting("Zindrel.ini").parent_path(), settings);
 }
 
 void Game::ShowIntro() {

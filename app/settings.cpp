@@ -3,7 +3,6 @@
 
 #include <cmath>
 #include <stdexcept>
-#include <system_error>
 
 #include "file_routines.h"
 #include "text_helpers.h"
@@ -55,8 +54,5 @@ bool SaveSettings(const std::filesystem::path& folder, const Settings& settings)
     const std::string bytes = settings.Language + std::string(kCrLf) +
                               PrintNumber(settings.SoundOn) + std::string(kCrLf) +
                               PrintNumber(settings.TypeSoundOn) + std::string(kCrLf);
-    // The player's folder may not be there yet on the first save of an installed game.
-    std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
     return WriteFileAtomically(SettingsFile(folder), bytes);
 }

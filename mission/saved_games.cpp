@@ -64,7 +64,7 @@ std::optional<std::filesystem::path> SavedGames::SaveFile() const {
         game_.state.HackerHandle + "-" + game_.state.MissionPackName + ".zdl";
     // A handle or pack that would leave the Save folder names no saved game.
     if (!IsPlainName(name)) return std::nullopt;
-    return game_.folders.user / "Save" / name;
+    return std::filesystem::path("Save") / name;
 }
 
 std::string SavedGames::SaveText() const {
@@ -86,15 +86,13 @@ bool SavedGames::Save() {
     // A saved game without its file system could never be loaded again: the file system goes
     // first, and the game is saved only once it is on the disk.
     if (!game_.SaveFileSystem()) return false;
-    std::error_code ignored;
-    std::filesystem::create_directories(file->parent_path(), ignored);
-    return WriteFileAtomically(*file, SaveText());
+    return WriteFileAtomically(game_.folders.ForWriting(*file), SaveText());
 }
 
 bool SavedGames::Load() {
     const std::optional<std::filesystem::path> file = SaveFile();
     if (!file) return false;
-    const std::optional<SavedState> saved = ReadSavedState(*file);
+    const std::optional<SavedState> saved = ReadSavedState(game_.folders.user / *file);
     if (!saved) return false;
     GameState& state = game_.state;
     std::optional<FileSystemRecord> files =

@@ -22,7 +22,8 @@ public:
     // false, with the game exactly as it was, when either is missing, unreadable or broken.
     bool Load();
 
-    // The saved game's file, or nothing when the handle and pack cannot name a file in Save.
+    // The saved game's file in the player's folder ("Save/<handle>-<pack>.zdl"), or nothing when
+    // the handle and pack cannot name a file in Save.
     std::optional<std::filesystem::path> SaveFile() const;
     // The saved game's text: fifteen lines.
     std::string SaveText() const;

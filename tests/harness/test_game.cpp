@@ -117,3 +117,11 @@ std::string TestGame::Run(std::string_view command) {
 void TestGame::Enter() {
     game->console.CommandLine_KeyDown(ConsoleKey::Enter);
 }
+
+std::vector<std::int64_t> TestGame::TimerTicks(std::string_view timer) const {
+    const std::string suffix = " " + std::string(timer);
+    std::vector<std::int64_t> ticks;
+    for (const std::string& entry : platform.timerLog)
+        if (entry.ends_with(suffix)) ticks.push_back(std::stoll(entry));
+    return ticks;
+}

@@ -2,10 +2,13 @@
 // waiting a test needs.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/game.h"
 #include "console/console_view.h"
@@ -74,4 +77,14 @@ public:
     }
     // Types a command and returns what it added to the transcript, its prompt included.
     std::string Run(std::string_view command);
+
+    // Clicks a console button and acts in the form of the window it opens.
+    template <typename Form>
+    void UseWindow(const char* button, const char* formName, std::function<void(Form&)> actions) {
+        platform.WhenShown(formName,
+                           [actions](ModalForm& form) { actions(dynamic_cast<Form&>(form)); });
+        Console().ButtonClick(button);
+    }
+    // The virtual times at which the named timer ticked, in order.
+    std::vector<std::int64_t> TimerTicks(std::string_view timer) const;
 };

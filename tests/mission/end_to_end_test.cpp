@@ -112,9 +112,7 @@ protected:
     template <typename Form>
     void Use(const char* button, const char* formName, std::function<void(Form&)> actions) {
         ASSERT_TRUE(test.Console().IsVisible(button)) << button;
-        test.platform.WhenShown(formName,
-                                [actions](ModalForm& form) { actions(dynamic_cast<Form&>(form)); });
-        test.Console().ButtonClick(button);
+        test.UseWindow(button, formName, actions);
     }
 
     void Ping(const std::string& address, bool window) {

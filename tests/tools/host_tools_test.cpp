@@ -25,17 +25,10 @@ protected:
         test.game->remote.CurrentFolder = "secret";
     }
     std::string Lang(const char* key) { return test.Lang(key); }
-    std::vector<std::int64_t> Ticks(const std::string& timer) {
-        std::vector<std::int64_t> ticks;
-        for (const std::string& entry : test.platform.timerLog)
-            if (entry.ends_with(" " + timer)) ticks.push_back(std::stoll(entry));
-        return ticks;
-    }
+    std::vector<std::int64_t> Ticks(const std::string& timer) { return test.TimerTicks(timer); }
     template <typename Form>
     void Use(const char* button, const char* formName, std::function<void(Form&)> actions) {
-        test.platform.WhenShown(formName,
-                                [actions](ModalForm& form) { actions(dynamic_cast<Form&>(form)); });
-        test.Console().ButtonClick(button);
+        test.UseWindow(button, formName, actions);
     }
 
     TestGame test;

@@ -27,9 +27,7 @@ protected:
     // Opens a window from its console button and runs the player's actions in it.
     template <typename Form>
     void Use(const char* button, const char* formName, std::function<void(Form&)> actions) {
-        test.platform.WhenShown(formName,
-                                [actions](ModalForm& form) { actions(dynamic_cast<Form&>(form)); });
-        test.Console().ButtonClick(button);
+        test.UseWindow(button, formName, actions);
     }
 
     TestGame test;
@@ -214,12 +212,7 @@ protected:
         test.Run("telnet 10.0.0.1 3000");
         ASSERT_TRUE(state.TelnetSessionOpen);
     }
-    std::vector<std::int64_t> Ticks() {
-        std::vector<std::int64_t> ticks;
-        for (const std::string& entry : test.platform.timerLog)
-            if (entry.ends_with(" frmPasswordhack.Timer1")) ticks.push_back(std::stoll(entry));
-        return ticks;
-    }
+    std::vector<std::int64_t> Ticks() { return test.TimerTicks("frmPasswordhack.Timer1"); }
 };
 
 TEST_F(PasswordHacker, TheButtonNeedsATelnetSessionAndADefaultPassword) {
