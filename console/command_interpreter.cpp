@@ -43,10 +43,12 @@ void CommandInterpreter::RunCommandLine() {
 
 void CommandInterpreter::SubmitCommandLine(const std::string& command) {
     MainConsole& console = game_.console;
+    // The transcript shows the line that runs: half a word the player typed is not part of it.
+    console.DiscardUnsentTyping();
     console.ConsolePrint(command, 0, true);
     // The line is run behind the prompt's first word even when the console was not waiting at
-    // its prompt (a hang-up during another command's pause, or half a typed word before it):
-    // the submitted command must run, not whatever the transcript's last line happens to be.
+    // its prompt (a hang-up during another command's pause): the submitted command must run, not
+    // whatever the transcript's last line happens to be.
     RunLine(console.Prompt.substr(0, console.Prompt.find(' ')) + " " + command);
 }
 

@@ -40,6 +40,8 @@ void MainConsole::TrimScrollback() {
     view_.TranscriptTrimmed(std::string_view(transcript_).substr(0, end));
     transcript_.erase(0, end);
     lineBreaks_ -= drop;
+    if (typingStart_ != std::string::npos)
+        typingStart_ = typingStart_ >= end ? typingStart_ - end : std::string::npos;
 }
 
 void MainConsole::SetCommandLineEnabled(bool enabled) {
@@ -77,6 +79,7 @@ bool MainConsole::IsVisible(const std::string& control) const {
 
 void MainConsole::ConsolePrint(std::string_view text, int pauseSteps, bool newLine) {
     SetCommandLineEnabled(false);
+    typingStart_ = std::string::npos;
     Append(text);
     if (newLine) Append(kCrLf);
     if (pauseSteps != 0) {
@@ -93,6 +96,7 @@ void MainConsole::ConsolePrint(std::string_view text, int pauseSteps, bool newLi
 void MainConsole::TypeText(std::string_view text) {
     Platform& platform = game_.platform;
     SetCommandLineEnabled(false);
+    typingStart_ = std::string::npos;
     for (char c : text) {
         Append(std::string_view(&c, 1));
         platform.Sleep(100);
@@ -105,6 +109,7 @@ void MainConsole::TypeText(std::string_view text) {
 void MainConsole::ShowPrompt() {
     ConsolePrint("", 0, true);
     ConsolePrint(Prompt, 0, false);
+    typingStart_ = transcript_.size();
 }
 
 void MainConsole::PrintBanner() {
@@ -118,7 +123,15 @@ void MainConsole::PrintBanner() {
 void MainConsole::ClearTranscript() {
     transcript_.clear();
     lineBreaks_ = 0;
+    typingStart_ = std::string::npos;
     view_.TranscriptReplaced(transcript_);
+}
+
+void MainConsole::DiscardUnsentTyping() {
+    // Typed characters never hold a line break, so this takes back part of the last line only.
+    if (typingStart_ == std::string::npos || transcript_.size() <= typingStart_) return;
+    transcript_.resize(typingStart_);
+    view_.TranscriptTruncated(transcript_.size());
 }
 
 void MainConsole::Form_Load() {

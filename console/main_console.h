@@ -35,6 +35,9 @@ public:
     void ShowPrompt();
     void PrintBanner();
     void ClearTranscript();
+    // Takes back what the player typed after the prompt but did not enter, so that a command the
+    // game submits (a tool's, the hang-up's) stands alone behind the prompt, as it runs.
+    void DiscardUnsentTyping();
 
     const std::string& Transcript() const { return transcript_; }
     bool CommandLineEnabled() const { return commandLineEnabled_; }
@@ -84,6 +87,9 @@ private:
     ConsoleView& view_;
     std::string transcript_;
     std::size_t lineBreaks_ = 0;  // the CR LF pairs in the transcript
+    // Where the player's typing begins: right after the prompt while the console waits at it,
+    // npos once anything else has been printed since.
+    std::size_t typingStart_ = std::string::npos;
     bool commandLineEnabled_ = true;
     Colour textColour_ = kConsoleGreen;
     std::map<std::string, std::string> captions_;

@@ -34,11 +34,21 @@ private:
 // The repository's data/ folder.
 std::filesystem::path SourceDataFolder();
 
-// Records what only the window would show: where the caret was put.
+// Records what only the window would show: where the caret was put, and the transcript as the
+// window would hold it, with every transcript a command cleared away.
 class RecordingConsoleView : public ConsoleView {
 public:
     void CaretToStart() override { ++caretToStart; }
+    void TranscriptAppended(std::string_view added) override { shown += added; }
+    void TranscriptTruncated(std::size_t newLength) override { shown.resize(newLength); }
+    void TranscriptTrimmed(std::string_view removed) override { shown.erase(0, removed.size()); }
+    void TranscriptReplaced(const std::string& text) override {
+        cleared.push_back(shown);
+        shown = text;
+    }
     int caretToStart = 0;
+    std::string shown;
+    std::vector<std::string> cleared;
 };
 
 class TestGame {

@@ -57,6 +57,70 @@ TEST(ConsoleButtons, SettingsButtonOpensTheSettings) {
     EXPECT_EQ(test.platform.shownForms.back(), "frmSettings");
 }
 
+// A line the game submits (a tool's, the hang-up's, the trace's) is what the transcript shows
+// and what runs: letters the player typed behind the prompt and never entered give way to it.
+TEST(SubmittedCommands, TakeThePlaceOfWhatThePlayerTypedButDidNotEnter) {
+    struct Case {
+        const char* name;
+        bool connected;
+        std::function<void(TestGame&)> submit;
+        std::string line;
+    };
+    const Case cases[] = {
+        {"ping window", false,
+         [](TestGame& test) {
+             test.UseWindow<PingForm>("butping", "frmPing", [](PingForm& form) {
+                 form.txtIP = "10.0.0.9";
+                 form.lblPing_Click();
+             });
+         },
+         "ping 10.0.0.9"},
+        {"hang-up button", true, [](TestGame& test) { test.Console().ButtonClick("buthangup"); },
+         "disconnect"},
+        {"completed trace", true,
+         [](TestGame& test) {
+             test.game->state.TraceProgress = 14;
+             test.platform.randomFractions = {0.0};
+             test.platform.Pause(500);
+         },
+         "disconnect"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestGame test;
+        test.StartConsole();
+        if (c.connected) {
+            test.game->state.TelnetSessionOpen = true;
+            test.game->SetConnected(true);
+            test.game->state.LogDeleted = true;
+        }
+        test.Type("abc");
+        c.submit(test);
+
+        // A hang-up clears the transcript as it runs; the window still showed the line.
+        const std::string& atRun = c.connected ? test.view.cleared.back() : test.Transcript();
+        EXPECT_NE(atRun.find("root[.]# " + c.line + "\r\n"), std::string::npos);
+        EXPECT_EQ(atRun.find("abc"), std::string::npos);
+        EXPECT_EQ(test.view.shown, test.Transcript());
+        if (c.connected)
+            EXPECT_FALSE(test.game->state.Connected);
+        else
+            EXPECT_NE(test.Transcript().find(test.Lang("str49")), std::string::npos);
+    }
+}
+
+// Only unsent typing goes: output printed since the prompt (a command still running when the
+// trace hangs up) stays, and typing that was entered is a command of its own.
+TEST(SubmittedCommands, KeepWhatWasPrintedOrEntered) {
+    TestGame test;
+    test.StartConsole();
+    test.TypeCommand("abc");
+    const std::string entered = test.Transcript();
+    test.Console().ConsolePrint("output", 0, false);
+    test.game->interpreter.SubmitCommandLine("cls");
+    EXPECT_NE(test.view.cleared.back().find(entered + "output" + "cls\r\n"), std::string::npos);
+}
+
 TEST(MessageWindow, AMessageWhileAnotherIsOpenIsDropped) {
     TestGame test;
     auto timer =
