@@ -21,6 +21,7 @@
 #include <cstdlib>
 
 #include "app/modal_form.h"
+#include "app/qt_key_grace.h"
 #include "app/qt_text.h"
 #include "app/sound_player.h"
 #include "app/window_chrome.h"
@@ -231,6 +232,8 @@ int QtPlatform::RunSystemBox(QMessageBox::Icon icon, const std::string& title,
     // The box would otherwise take the console's green labels onto the system's light grey; it
     // gets the game's dark look whole instead, so its text reads well.
     box.setStyleSheet(SystemBoxStyle());
+    // Keys typed for the console as the box comes up must not answer its question.
+    KeyGrace grace(&box);
     return box.exec();
 }
 

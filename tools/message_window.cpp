@@ -3,10 +3,12 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "app/qt_key_grace.h"
 #include "app/qt_text.h"
 #include "app/window_chrome.h"
 #include "tools/message_form.h"
@@ -31,7 +33,10 @@ QPixmap MessagePicture() {
 MessageWindow::MessageWindow(MessageForm& form)
     : FormDialog(form, "frmMessage", "Zindrel Message"), form_(form) {
     setStyleSheet("QDialog#frmMessage { background: #101010; border: 1px solid #00c000; }" +
-                  ChromeStyle());
+                  ChromeStyle() + "QLabel#Label1 { border: 1px solid #101010; padding: 4px; }" +
+                  FocusRingStyle("QLabel#Label1"));
+    // The player may still be typing for the console when the message comes up.
+    new KeyGrace(this);
 
     auto* layout = new QVBoxLayout(this);
     auto* titleRow = new QHBoxLayout;
@@ -50,7 +55,28 @@ MessageWindow::MessageWindow(MessageForm& form)
     message->setWordWrap(true);
     message->setTextFormat(Qt::PlainText);
     message->setMinimumWidth(320);
-    message->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    message->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // The window opens with the keyboard on the message, where screen readers read it from and
+    // where no key but Enter and Escape does anything; the close label is a Tab away.
+    message->setFocusPolicy(Qt::StrongFocus);
+    message->setFocus();
     body->addWidget(message, 1);
     layout->addLayout(body);
+}
+
+void MessageWindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            form_.Close();
+            return;
+        case Qt::Key_Escape:
+            FormDialog::keyPressEvent(event);
+            return;
+        default:
+            // Space and the letters answer nothing here: they were most likely meant for the
+            // console.
+            event->accept();
+            return;
+    }
 }

@@ -11,6 +11,9 @@ public:
     using Form = MessageForm;
     explicit MessageWindow(MessageForm& form);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     MessageForm& form_;
 };
