@@ -52,6 +52,8 @@ public:
     // The start label: checks that the file is in the host's current folder, then runs.
     void Start_Click();
 
+    bool Running() const override { return timer1_->Enabled(); }
+
 protected:
     void OnLoad() override;
     void OnUnload() override;

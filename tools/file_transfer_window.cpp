@@ -8,5 +8,5 @@ FileTransferWindow::FileTransferWindow(FileTransferForm& form) : ToolWindow(form
     AddField("lblFile", "txtFile", form.txtFile);
     ClickableLabel* start = AddAction(form.Kind().startLabel, [&form] { form.Start_Click(); });
     AddPicture(form.Picture1);
-    OnRefresh([start, &form] { start->setEnabled(form.StartEnabled()); });
+    OnRefresh([this, start, &form] { SetActionEnabled(start, form.StartEnabled()); });
 }

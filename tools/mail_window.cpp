@@ -13,7 +13,8 @@
 
 namespace {
 
-const char* const kMailStyle = R"(
+QString MailStyle() {
+    return R"(
     QDialog#frmMail { background: #101010; border: 1px solid #00c000; }
     QPlainTextEdit {
         color: #00c000; background: #000000; border: 1px solid #006000;
@@ -22,13 +23,14 @@ const char* const kMailStyle = R"(
     QScrollBar:vertical { background: #001800; width: 12px; border: 1px solid #006000; }
     QScrollBar::handle:vertical { background: #006000; min-height: 20px; }
     QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }
-)";
+)" + FocusRingStyle("QPlainTextEdit");
+}
 
 }  // namespace
 
 MailWindow::MailWindow(MailForm& form)
     : FormDialog(form, "frmMail", "Mail Reader v1.0"), form_(form) {
-    setStyleSheet(kMailStyle + ChromeStyle());
+    setStyleSheet(MailStyle() + ChromeStyle());
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 8);
@@ -53,4 +55,7 @@ MailWindow::MailWindow(MailForm& form)
     mail->setMinimumSize(metrics.horizontalAdvance(QString(64, QChar('M'))) + 24,
                          metrics.lineSpacing() * 22 + 12);
     layout->addWidget(mail, 1);
+    // The keyboard starts in the mail: the arrow and page keys scroll it, Ctrl+A marks it, and a
+    // screen reader reads it.
+    mail->setFocus();
 }

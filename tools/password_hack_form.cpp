@@ -45,6 +45,7 @@ void PasswordHackForm::Timer1_Timer() {
     } else {
         timer1_->SetEnabled(false);
         state.MissionPassword = txtFile;
+        Changed();
     }
     ++TickCount;
     if (state.TraceProgress >= 15) timer1_->SetEnabled(false);

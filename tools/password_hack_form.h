@@ -23,6 +23,8 @@ public:
     // Starts the attack, or starts it again from 0.
     void lblHack_Click();
 
+    bool Running() const override { return timer1_->Enabled(); }
+
 protected:
     void OnLoad() override;
     void OnUnload() override;

@@ -18,6 +18,8 @@ public:
     // Checks the address and the range, then scans; a click while a scan runs does nothing, and
     // closing the window ends the scan.
     void lblScan_Click();
+
+    bool Running() const override { return scanning_; }
     bool Scanning() const { return scanning_; }
 
     static constexpr int kLowestPort = 2000;

@@ -24,6 +24,9 @@ public:
 
     void topright_Click() { Close(); }
 
+    // Whether the window's timed action (a scan, an attack, an upload, a transfer) is under way.
+    virtual bool Running() const { return false; }
+
 protected:
     void OnLoad() override;
 

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -19,14 +20,14 @@
 
 namespace {
 
-const char* const kToolStyle = R"(
+QString ToolStyle() {
+    return R"(
     QDialog { background: #101010; border: 1px solid #00c000; }
     QLineEdit {
         color: #00c000; background: #000000; border: 1px solid #006000;
         font-family: "Courier"; padding: 2px 4px;
         selection-color: #000000; selection-background-color: #00c000;
     }
-    QLineEdit:focus { border: 1px solid #00c000; }
     QLineEdit[readOnly="true"] { color: #00ff00; }
     QLabel[action="true"] { border: 1px solid #006000; background: #001800; padding: 3px 12px; }
     QLabel[action="true"]:hover { color: #000000; background: #00c000; }
@@ -36,18 +37,18 @@ const char* const kToolStyle = R"(
         color: #00c000; background: #000000; border: 1px solid #006000;
         font-family: "Courier"; padding: 2px 4px; combobox-popup: 0;
     }
-    QComboBox:focus { border: 1px solid #00c000; }
     QComboBox QAbstractItemView {
         color: #00c000; background: #000000; border: 1px solid #00c000;
         selection-color: #000000; selection-background-color: #00c000;
     }
-)";
+)" + FocusRingStyle("QLineEdit, QComboBox");
+}
 
 }  // namespace
 
 ToolWindow::ToolWindow(ToolForm& form)
     : FormDialog(form, form.Name().c_str(), ToQString(form.Title())), form_(form) {
-    setStyleSheet(kToolStyle + ChromeStyle());
+    setStyleSheet(ToolStyle() + ChromeStyle());
     layout_ = new QVBoxLayout(this);
     layout_->setContentsMargins(8, 6, 8, 8);
     layout_->setSpacing(8);
@@ -84,11 +85,15 @@ QLineEdit* ToolWindow::AddField(const char* labelName, const char* boxName, std:
     label->setBuddy(box);
     fields_->addWidget(label, row, 0);
     fields_->addWidget(box, row, 1);
-    if (!readOnly)
+    if (readOnly) {
+        // A box that only shows something is no stop on the way to the action.
+        box->setFocusPolicy(Qt::NoFocus);
+    } else {
         connect(box, &QLineEdit::textEdited, this,
                 [&field](const QString& text) { field = FromQString(text); });
+        AddInput(box);
+    }
     bindings_.emplace_back(box, &field);
-    if (bindings_.size() == 1) box->setFocus();
     return box;
 }
 
@@ -110,6 +115,7 @@ QComboBox* ToolWindow::AddList(const char* labelName, const char* listName,
     fields_->addWidget(label, row, 0);
     fields_->addWidget(list, row, 1);
     connect(list, &QComboBox::currentIndexChanged, this, std::move(onChoose));
+    AddInput(list);
     return list;
 }
 
@@ -118,9 +124,54 @@ ClickableLabel* ToolWindow::AddAction(const char* name, std::function<void()> on
     action->setObjectName(name);
     action->setProperty("action", true);
     action->setCursor(Qt::PointingHandCursor);
-    connect(action, &ClickableLabel::clicked, this, std::move(onClick));
+    connect(action, &ClickableLabel::clicked, this, [this, onClick = std::move(onClick)] {
+        onClick();
+        // Its message closed or its run started: the next keys go where the next action starts.
+        if (form_.IsOpen()) FocusFirstInput();
+    });
     actions_->addWidget(action);
+    if (action_ == nullptr) action_ = action;
     return action;
+}
+
+void ToolWindow::SetActionEnabled(ClickableLabel* action, bool enabled) {
+    if (action->isEnabled() == enabled) return;
+    // A focused control that is disabled hands the keyboard on to the next one, the close label.
+    if (!enabled && action->hasFocus()) FocusFirstInput();
+    action->setEnabled(enabled);
+}
+
+void ToolWindow::AddInput(QWidget* input) {
+    if (firstInput_ != nullptr) return;
+    firstInput_ = input;
+    // The window opens with the keyboard here, not on the close label that comes first.
+    input->setFocus();
+}
+
+void ToolWindow::FocusFirstInput() {
+    if (firstInput_ != nullptr) firstInput_->setFocus(Qt::OtherFocusReason);
+}
+
+void ToolWindow::keyPressEvent(QKeyEvent* event) {
+    const bool plain =
+        event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // Only the fields let Enter through to the window; the labels act on it themselves.
+            if (plain && action_ != nullptr) {
+                action_->Click();
+                return;
+            }
+            break;
+        case Qt::Key_Escape:
+            // Escape never throws away running work; the close label still ends it.
+            if (form_.Running()) return;
+            break;
+        default:
+            break;
+    }
+    FormDialog::keyPressEvent(event);
 }
 
 QLabel* ToolWindow::AddPicture(ProgressPicture& picture) {
@@ -143,4 +194,8 @@ void ToolWindow::Refresh() {
         pictureLabel_->setPixmap(
             BlockScaled(surface_->Image(), pictureLabel_->devicePixelRatioF()));
     if (extraRefresh_) extraRefresh_();
+    // "Done!": the run is over, and the keyboard is back where the next one starts.
+    const bool running = form_.Running();
+    if (wasRunning_ && !running) FocusFirstInput();
+    wasRunning_ = running;
 }

@@ -49,6 +49,7 @@ void VirusUploadForm::Timer1_Timer() {
         timer1_->SetEnabled(false);
         state.VirusUploaded = true;
         state.QueuedCommand = kInstallCommand;
+        Changed();
     } else {
         game_.progressBar.DrawProgress(Picture1.Surface(), TickCount, Rgb(0, 0, 0), Rgb(0, 255, 0),
                                        Rgb(255, 0, 0), true, ProgressBar::kGradient, "Uploading");

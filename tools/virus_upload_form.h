@@ -29,6 +29,8 @@ public:
     // Starts the upload, or starts it again from 0.
     void lblUpload_Click();
 
+    bool Running() const override { return timer1_->Enabled(); }
+
     static constexpr const char* kSelectFirst = "Select a virus first.. duh";
     static constexpr const char* kInstallCommand = "Install.exe /silent";
 
