@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "app/window_chrome.h"
+
 namespace {
 
 // Screen readers see a button named by its caption (or by the accessible name the window gave
@@ -93,10 +95,6 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event) {
 void ClickableLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     if (!hasFocus()) return;
-    // The keyboard's place: a dotted frame in the label's own colour.
     QPainter painter(this);
-    QPen pen(palette().color(foregroundRole()), 1, Qt::DotLine);
-    pen.setCosmetic(true);
-    painter.setPen(pen);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    DrawFocusRing(painter, rect());
 }

@@ -148,11 +148,16 @@ void IntroWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setPen(QColor(0, 192, 0));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    // A frame around each field, bright where the typing goes.
+    // A frame around each field, and the focus ring around the one the typing goes to.
     for (QWidget* field : {static_cast<QWidget*>(findChild<QLineEdit*>("txtHandle")),
                            static_cast<QWidget*>(findChild<QComboBox*>("cmbMissionPack"))}) {
-        painter.setPen(field->hasFocus() ? QColor(0, 192, 0) : QColor(0, 96, 0));
-        painter.drawRect(field->geometry().adjusted(-1, -1, 0, 0));
+        if (field->hasFocus()) {
+            DrawFocusRing(painter, field->geometry().adjusted(-kFocusRingWidth, -kFocusRingWidth,
+                                                              kFocusRingWidth, kFocusRingWidth));
+        } else {
+            painter.setPen(QColor(0, 96, 0));
+            painter.drawRect(field->geometry().adjusted(-1, -1, 0, 0));
+        }
     }
 }
 

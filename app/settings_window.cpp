@@ -17,7 +17,8 @@
 
 namespace {
 
-const char* const kSettingsStyle = R"(
+QString SettingsStyle() {
+    return R"(
     QDialog#frmSettings { background: #101010; border: 1px solid #00c000; }
     QLabel#lblSave { padding: 3px 10px; }
     QLabel#lblSave:hover { color: #000000; background: #00c000; }
@@ -29,7 +30,6 @@ const char* const kSettingsStyle = R"(
         color: #00c000; background: #000000; border: 1px solid #006000;
         font-family: "Courier"; padding: 2px 4px;
     }
-    QComboBox:focus { border: 1px solid #00c000; }
     QComboBox QAbstractItemView {
         color: #00c000; background: #000000; border: 1px solid #00c000;
         selection-color: #000000; selection-background-color: #00c000;
@@ -37,14 +37,14 @@ const char* const kSettingsStyle = R"(
     QCheckBox::indicator { width: 11px; height: 11px; border: 1px solid #00c000;
         background: #000000; }
     QCheckBox::indicator:checked { background: #00c000; }
-    QCheckBox:focus { outline: none; }
-)";
+)" + FocusRingStyle("QComboBox, QCheckBox");
+}
 
 }  // namespace
 
 SettingsWindow::SettingsWindow(SettingsForm& form)
     : FormDialog(form, "frmSettings", "Zindrel Settings"), form_(form) {
-    setStyleSheet(kSettingsStyle + ChromeStyle());
+    setStyleSheet(SettingsStyle() + ChromeStyle());
 
     auto label = [this](const char* name, const QString& text) {
         return AddNamedLabel(this, name, text);
@@ -86,6 +86,8 @@ SettingsWindow::SettingsWindow(SettingsForm& form)
     connect(language, &QComboBox::activated, this,
             [this](int index) { form_.cmbLanguage_Click(index); });
     options->addWidget(language, 0, 2);
+    // The window opens with the keyboard on its first choice, not on the close label.
+    language->setFocus();
     options->addWidget(line("Line2"), 1, 0, 1, 3);
 
     auto addSoundBox = [&](int row, const char* box, bool ticked, const char* labelName) {

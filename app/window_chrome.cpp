@@ -7,9 +7,39 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QStringList>
 #include <QtMath>
 
 #include "app/clickable_label.h"
+
+QColor FocusRingColour() {
+    return QColor(0, 255, 0);
+}
+
+void DrawFocusRing(QPainter& painter, const QRect& rect) {
+    painter.save();
+    QPen pen(FocusRingColour(), kFocusRingWidth);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    // A pen of width two is centred on the line: one pixel in from the edge keeps it inside.
+    painter.drawRect(QRectF(rect).adjusted(1, 1, -1, -1));
+    painter.restore();
+}
+
+QString FocusRingStyle(const QString& selectors) {
+    QStringList plain, focused;
+    for (const QString& selector : selectors.split(',', Qt::SkipEmptyParts)) {
+        plain << selector.trimmed();
+        focused << selector.trimmed() + ":focus";
+    }
+    return QString("%1 { margin: %2px; }\n%3 { border: %4px solid %5; margin: 0px; }\n")
+        .arg(plain.join(", "))
+        .arg(kFocusRingWidth - 1)
+        .arg(focused.join(", "))
+        .arg(kFocusRingWidth)
+        .arg(FocusRingColour().name());
+}
 
 QString ChromeStyle() {
     return R"(
@@ -31,7 +61,7 @@ QString SystemBoxStyle() {
         QMessageBox QPushButton:hover, QMessageBox QPushButton:focus {
             color: #000000; background: #00c000;
         }
-    )";
+    )" + FocusRingStyle("QMessageBox QPushButton");
 }
 
 QPixmap SharpPixmap(int width, int height) {

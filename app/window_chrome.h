@@ -7,9 +7,12 @@
 
 class ClickableLabel;
 class QBoxLayout;
+class QColor;
 class QImage;
 class QLabel;
+class QPainter;
 class QPixmap;
+class QRect;
 class QWidget;
 
 // A pixmap of the given size in window units that holds as many pixels as the screen shows
@@ -19,6 +22,17 @@ QPixmap SharpPixmap(int width, int height);
 // A picture whose every pixel counts (a progress bar) as the screen shows it: each pixel
 // becomes a block of the screen's pixels, hard-edged, never smoothed into its neighbours.
 QPixmap BlockScaled(const QImage& image, double devicePixelRatio);
+
+// Where the keyboard is, in every window: a ring two pixels wide in the brightest green, which
+// stands out from the dark backgrounds, the dark green frames and the text alike.
+QColor FocusRingColour();
+constexpr int kFocusRingWidth = 2;
+// The ring drawn just inside the given rectangle.
+void DrawFocusRing(QPainter& painter, const QRect& rect);
+// Style rules that give the named kinds of control the ring while they have the focus. Each
+// selector is written as the window's other rules name the control, so the ring outranks its
+// plain border; a control without the focus keeps a margin where the ring goes, so nothing moves.
+QString FocusRingStyle(const QString& selectors);
 
 // The style rules of the labels every window has: plain labels, the title and the close label.
 QString ChromeStyle();

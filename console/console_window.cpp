@@ -35,7 +35,8 @@ int DisplayLength(std::string_view bytes) {
     return static_cast<int>(length);
 }
 
-const char* const kConsoleStyle = R"(
+QString ConsoleStyle() {
+    return R"(
     QWidget#frmMainConsole { background: #101010; }
     QLabel#mainlabel { font-size: 11pt; }
     QFrame[frameLabel="true"] { border: 1px solid #006000; background: #001800; }
@@ -46,7 +47,8 @@ const char* const kConsoleStyle = R"(
     QLabel[button="true"] { padding: 3px 6px; }
     QLabel[button="true"]:hover { color: #000000; background: #00c000; }
     QFrame[decoration="line"] { color: #006000; }
-)";
+)" + FocusRingStyle("QPlainTextEdit#CommandLine");
+}
 
 }  // namespace
 
@@ -271,7 +273,7 @@ QLabel* ConsoleWindow::AddLabel(const char* name, const QString& text) {
 ConsoleWindow::ConsoleWindow() {
     setObjectName("frmMainConsole");
     setWindowTitle("Zindrel");
-    setStyleSheet(ChromeStyle() + kConsoleStyle);
+    setStyleSheet(ChromeStyle() + ConsoleStyle());
     resize(860, 600);
 
     auto* outer = new QVBoxLayout(this);

@@ -41,12 +41,10 @@ std::vector<std::string> Clipped(QWidget* window) {
         if (!label->isVisibleTo(window) || label->text().isEmpty() || !label->pixmap().isNull())
             continue;
         if (label->wordWrap()) {
-            const int width = label->contentsRect().width();
+            // The height the label needs at its width, its frame and padding included.
+            const int needed = label->heightForWidth(label->width());
             report(label, label->text(),
-                   {label->width(), label->heightForWidth(width) > 0
-                                        ? label->heightForWidth(width) -
-                                              label->contentsRect().height() + label->height()
-                                        : label->sizeHint().height()});
+                   {label->width(), needed > 0 ? needed : label->sizeHint().height()});
         } else {
             report(label, label->text(), label->minimumSizeHint());
         }
@@ -65,7 +63,8 @@ TEST(LayoutCheck, SeesACutCaption) {
     label->setFixedWidth(40);
     const std::vector<std::string> clipped = Clipped(&window);
     ASSERT_EQ(clipped.size(), 1u);
-    EXPECT_TRUE(clipped[0].starts_with("butdestroy: Dateivernichtungsprogramm (needs ")) << clipped[0];
+    EXPECT_TRUE(clipped[0].starts_with("butdestroy: Dateivernichtungsprogramm (needs "))
+        << clipped[0];
 }
 
 class Layout : public testing::TestWithParam<const char*> {

@@ -15,6 +15,7 @@
 #include "app/qt_platform.h"
 #include "console/console_window.h"
 #include "harness/test_game.h"
+#include "windows/contrast.h"
 
 namespace {
 
@@ -106,20 +107,6 @@ TEST_F(QtConsole, OnlyPrintableKeysType) {
         QApplication::sendEvent(window.CommandLine(), &press);
         EXPECT_EQ(game.console.Transcript(), before + key.typed) << key.key;
     }
-}
-
-// The contrast of two colours as people read them (1 to 21; 4.5 is enough for ordinary text).
-double Contrast(QColor a, QColor b) {
-    auto luminance = [](QColor colour) {
-        auto channel = [](double value) {
-            value /= 255.0;
-            return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(colour.red()) + 0.7152 * channel(colour.green()) +
-               0.0722 * channel(colour.blue());
-    };
-    const double la = luminance(a) + 0.05, lb = luminance(b) + 0.05;
-    return la > lb ? la / lb : lb / la;
 }
 
 // The background is the commonest colour of the text's area; the text colour the one farthest
