@@ -55,7 +55,7 @@ MessageWindow::MessageWindow(MessageForm& form)
     message->setWordWrap(true);
     message->setTextFormat(Qt::PlainText);
     message->setMinimumWidth(320);
-    message->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    message->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // The window opens with the keyboard on the message, where screen readers read it from and
     // where no key but Enter and Escape does anything; the close label is a Tab away.
     message->setFocusPolicy(Qt::StrongFocus);
