@@ -1,8 +1,11 @@
 // Closing and showing a form's dialog.
 #include "form_dialog.h"
 
+#include "app/qt_accessibility.h"
+
 FormDialog::FormDialog(ModalForm& form, const char* objectName, const QString& title)
     : modalForm_(form) {
+    InstallGameAccessibility();
     setObjectName(objectName);
     setWindowTitle(title);
     setModal(true);

@@ -14,6 +14,7 @@
 
 #include "app/intro_form.h"
 #include "app/qt_text.h"
+#include "app/qt_accessibility.h"
 #include "app/window_chrome.h"
 
 namespace {
@@ -103,6 +104,8 @@ IntroWindow::IntroWindow(IntroForm& form) : FormDialog(form, "frmIntro", "Zindre
     auto* picture = new QLabel(this);
     picture->setObjectName("Picture1");
     picture->setPixmap(IntroPicture());
+    // The logo says only the game's name, which the window's title says already.
+    MarkDecorative(picture);
     layout->addWidget(picture, 0, Qt::AlignHCenter);
 
     auto* fields = new QGridLayout;

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/clickable_label.h"
+#include "app/qt_accessibility.h"
 #include "app/qt_text.h"
 #include "app/settings_form.h"
 #include "app/window_chrome.h"
@@ -49,12 +50,18 @@ SettingsWindow::SettingsWindow(SettingsForm& form)
     auto label = [this](const char* name, const QString& text) {
         return AddNamedLabel(this, name, text);
     };
+    auto decoration = [&label](const char* name, const QString& text) {
+        QLabel* made = label(name, text);
+        MarkDecorative(made);
+        return made;
+    };
     auto caption = [this](const char* name) { return ToQString(form_.Caption(name)); };
     auto line = [this](const char* name) {
         auto* made = new QFrame(this);
         made->setObjectName(name);
         made->setFrameShape(QFrame::HLine);
         made->setProperty("decoration", "line");
+        MarkDecorative(made);
         return made;
     };
 
@@ -63,12 +70,12 @@ SettingsWindow::SettingsWindow(SettingsForm& form)
     layout->setSpacing(6);
 
     auto* titleRow = new QHBoxLayout;
-    auto* icon = label("ZDLicon", {});
+    auto* icon = decoration("ZDLicon", {});
     icon->setPixmap(ZdlIcon());
     titleRow->addWidget(icon);
-    titleRow->addWidget(label("topleft", "::"));
+    titleRow->addWidget(decoration("topleft", "::"));
     AddTitleLabel(this, titleRow, caption("mainlabel"));
-    titleRow->addWidget(label("topright", "::"));
+    titleRow->addWidget(decoration("topright", "::"));
     AddCloseLabel(this, titleRow, [this] { form_.topright_Click(); });
     layout->addLayout(titleRow);
     layout->addWidget(line("Line1"));
@@ -76,10 +83,12 @@ SettingsWindow::SettingsWindow(SettingsForm& form)
     auto* options = new QGridLayout;
     options->setHorizontalSpacing(10);
     options->setVerticalSpacing(8);
-    options->addWidget(label("midleft", ">"), 0, 0);
-    options->addWidget(label("lblLanguage", caption("lblLanguage")), 0, 1);
+    options->addWidget(decoration("midleft", ">"), 0, 0);
+    QLabel* languageLabel = label("lblLanguage", caption("lblLanguage"));
+    options->addWidget(languageLabel, 0, 1);
     auto* language = new QComboBox(this);
     language->setObjectName("cmbLanguage");
+    languageLabel->setBuddy(language);
     for (const std::string& name : form.Languages()) language->addItem(ToQString(name));
     language->setCurrentIndex(form.SelectedLanguage());
     language->setMinimumWidth(180);
@@ -95,7 +104,9 @@ SettingsWindow::SettingsWindow(SettingsForm& form)
         check->setObjectName(box);
         check->setChecked(ticked);
         options->addWidget(check, row, 0);
-        options->addWidget(label(labelName, caption(labelName)), row, 1, 1, 2);
+        QLabel* name = label(labelName, caption(labelName));
+        name->setBuddy(check);
+        options->addWidget(name, row, 1, 1, 2);
         return check;
     };
     auto* sound = addSoundBox(2, "chkSound", form.chkSound, "lblSound");
@@ -112,6 +123,7 @@ SettingsWindow::SettingsWindow(SettingsForm& form)
     // The save label sits in a frame, like the console's button labels.
     auto* saveFrame = new QFrame(this);
     saveFrame->setObjectName("butpasswordhack_");
+    MarkSeeThrough(saveFrame);
     auto* saveLayout = new QHBoxLayout(saveFrame);
     saveLayout->setContentsMargins(1, 1, 1, 1);
     auto* save = new ClickableLabel(caption("lblSave"), saveFrame);
@@ -130,6 +142,6 @@ SettingsWindow::SettingsWindow(SettingsForm& form)
     layout->addWidget(line("Line4"));
 
     // The caption and the black backdrop belong to the window but show nothing.
-    label("Label1", {})->hide();
-    label("black", {})->hide();
+    decoration("Label1", {})->hide();
+    decoration("black", {})->hide();
 }

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/clickable_label.h"
+#include "app/qt_accessibility.h"
 #include "app/qt_text.h"
 #include "app/window_chrome.h"
 #include "console/main_console.h"
@@ -271,6 +272,7 @@ QLabel* ConsoleWindow::AddLabel(const char* name, const QString& text) {
 }
 
 ConsoleWindow::ConsoleWindow() {
+    InstallGameAccessibility();
     setObjectName("frmMainConsole");
     setWindowTitle("Zindrel");
     setStyleSheet(ChromeStyle() + ConsoleStyle());
@@ -288,6 +290,8 @@ ConsoleWindow::ConsoleWindow() {
     titleRow->addWidget(AddLabel("topleft", "::"));
     AddTitleLabel(this, titleRow, {});
     titleRow->addWidget(AddLabel("topright", "::"));
+    for (const char* decoration : {"ZDLicon", "topleft", "topright"})
+        MarkDecorative(findChild<QWidget*>(decoration));
     AddCloseLabel(this, titleRow, [this] {
         if (console_ != nullptr) console_->topright_Click();
     });
@@ -298,6 +302,7 @@ ConsoleWindow::ConsoleWindow() {
         line->setObjectName(name);
         line->setFrameShape(shape);
         line->setProperty("decoration", "line");
+        MarkDecorative(line);
         return line;
     };
     outer->addWidget(addLine("Line1", QFrame::HLine));
@@ -305,8 +310,11 @@ ConsoleWindow::ConsoleWindow() {
     // Middle: the transcript, and the column of button labels.
     auto* middle = new QHBoxLayout;
     auto* consoleColumn = new QVBoxLayout;
-    consoleColumn->addWidget(AddLabel("consolelabel", "vorlOS console"));
+    QLabel* consoleLabel = AddLabel("consolelabel", "vorlOS console");
+    consoleColumn->addWidget(consoleLabel);
     commandLine_ = new ConsoleTextBox(this);
+    // The label names the box for screen readers.
+    consoleLabel->setBuddy(commandLine_);
     consoleColumn->addWidget(commandLine_, 1);
     middle->addLayout(consoleColumn, 1);
     middle->addWidget(addLine("Line2", QFrame::VLine));
@@ -319,6 +327,7 @@ ConsoleWindow::ConsoleWindow() {
         auto* frame = new QFrame(this);
         frame->setObjectName(QString::fromStdString(std::string(name) + "_"));
         frame->setProperty("frameLabel", true);
+        MarkSeeThrough(frame);
         auto* frameLayout = new QHBoxLayout(frame);
         frameLayout->setContentsMargins(1, 1, 1, 1);
         auto* button = new ClickableLabel(frame);
@@ -338,7 +347,9 @@ ConsoleWindow::ConsoleWindow() {
         buttonColumn->addWidget(frame);
     }
     buttonColumn->addStretch(1);
-    buttonColumn->addWidget(AddLabel("midright", "::"), 0, Qt::AlignHCenter);
+    QLabel* columnEnd = AddLabel("midright", "::");
+    MarkDecorative(columnEnd);
+    buttonColumn->addWidget(columnEnd, 0, Qt::AlignHCenter);
     middle->addLayout(buttonColumn);
     outer->addLayout(middle, 1);
 
@@ -351,8 +362,11 @@ ConsoleWindow::ConsoleWindow() {
     outer->addWidget(addLine("Line4", QFrame::HLine));
 
     // The caret picture and the black backdrop belong to the window but show nothing.
-    AddLabel("Picture2")->hide();
-    AddLabel("black")->hide();
+    for (const char* hidden : {"Picture2", "black"}) {
+        QLabel* label = AddLabel(hidden);
+        label->hide();
+        MarkDecorative(label);
+    }
 }
 
 void ConsoleWindow::Bind(MainConsole& console) {

@@ -5,9 +5,10 @@
 set -euo pipefail
 
 # The two validators of the installed menu entries and metainfo are a few megabytes beside Qt's
-# hundreds, so every test run has them and their checks run instead of being skipped.
+# hundreds, so every test run has them and their checks run instead of being skipped; so has the
+# screen-reader test its accessibility bus, its reader's library and its keyboard.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev xvfb xauth time
-  desktop-file-utils appstream "$@")
+  desktop-file-utils appstream at-spi2-core dbus-daemon python3-pyatspi xdotool "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -53,6 +53,7 @@ public:
     void Start_Click();
 
     bool Running() const override { return timer1_->Enabled(); }
+    int ProgressShown() const override { return ProgressOfTicks(TickCount); }
 
 protected:
     void OnLoad() override;

@@ -41,6 +41,7 @@ MailWindow::MailWindow(MailForm& form)
 
     auto* mail = new QPlainTextEdit(this);
     mail->setObjectName("txtMail");
+    mail->setAccessibleName("Mail");
     QFont font("Courier");
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);

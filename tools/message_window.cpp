@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "app/qt_accessibility.h"
 #include "app/qt_key_grace.h"
 #include "app/qt_text.h"
 #include "app/window_chrome.h"
@@ -48,6 +49,7 @@ MessageWindow::MessageWindow(MessageForm& form)
     auto* picture = new QLabel(this);
     picture->setObjectName("Picture1");
     picture->setPixmap(MessagePicture());
+    MarkDecorative(picture);
     picture->setAlignment(Qt::AlignTop);
     body->addWidget(picture);
     auto* message = new QLabel(ToQString(form.MessageLabel()), this);

@@ -24,6 +24,7 @@ public:
     void lblHack_Click();
 
     bool Running() const override { return timer1_->Enabled(); }
+    int ProgressShown() const override { return ProgressOfTicks(TickCount); }
 
 protected:
     void OnLoad() override;

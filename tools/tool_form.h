@@ -2,6 +2,7 @@
 // from the language table when the window loads.
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <utility>
@@ -26,6 +27,12 @@ public:
 
     // Whether the window's timed action (a scan, an attack, an upload, a transfer) is under way.
     virtual bool Running() const { return false; }
+    // The percentage its progress bar shows (0 when it has none): the tick that drew a frame
+    // counts on to the next one, and the last frame is the 100 % of "Done!".
+    virtual int ProgressShown() const { return 0; }
+    static int ProgressOfTicks(int tickCount) {
+        return tickCount < 1 ? 0 : std::min(tickCount - 1, 100);
+    }
 
 protected:
     void OnLoad() override;

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/clickable_label.h"
+#include "app/qt_accessibility.h"
 #include "app/qt_text.h"
 #include "app/window_chrome.h"
 #include "tools/progress_picture.h"
@@ -178,7 +179,10 @@ QLabel* ToolWindow::AddPicture(ProgressPicture& picture) {
     picture_ = &picture;
     surface_ = std::make_unique<QtImageSurface>(picture.Width(), picture.Height());
     picture.Attach(surface_.get());
-    pictureLabel_ = AddNamedLabel(this, "Picture1");
+    pictureLabel_ = new ProgressLabel(this);
+    pictureLabel_->setObjectName("Picture1");
+    pictureLabel_->setAccessibleName("Progress");
+    MarkProgress(pictureLabel_, form_.ProgressShown());
     pictureLabel_->setFixedSize(picture.Width() + 2, picture.Height() + 2);
     pictureLabel_->setPixmap(BlockScaled(surface_->Image(), pictureLabel_->devicePixelRatioF()));
     layout_->addWidget(pictureLabel_, 0, Qt::AlignHCenter);
@@ -190,9 +194,11 @@ void ToolWindow::Refresh() {
         const QString text = ToQString(*field);
         if (box->text() != text) box->setText(text);
     }
-    if (pictureLabel_ != nullptr)
+    if (pictureLabel_ != nullptr) {
         pictureLabel_->setPixmap(
             BlockScaled(surface_->Image(), pictureLabel_->devicePixelRatioF()));
+        MarkProgress(pictureLabel_, form_.ProgressShown());
+    }
     if (extraRefresh_) extraRefresh_();
     // "Done!": the run is over, and the keyboard is back where the next one starts.
     const bool running = form_.Running();

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <QLabel>
+
 #include "app/form_dialog.h"
 
 class ClickableLabel;
@@ -14,11 +16,17 @@ class ProgressPicture;
 class QComboBox;
 class QGridLayout;
 class QHBoxLayout;
-class QLabel;
 class QLineEdit;
 class QVBoxLayout;
 class QtImageSurface;
 class ToolForm;
+
+// Picture1 on screen; screen readers know it as the progress bar it shows.
+class ProgressLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+};
 
 class ToolWindow : public FormDialog {
     Q_OBJECT

@@ -30,6 +30,7 @@ public:
     void lblUpload_Click();
 
     bool Running() const override { return timer1_->Enabled(); }
+    int ProgressShown() const override { return ProgressOfTicks(TickCount); }
 
     static constexpr const char* kSelectFirst = "Select a virus first.. duh";
     static constexpr const char* kInstallCommand = "Install.exe /silent";

@@ -183,6 +183,40 @@ TEST_F(ConsoleWindowTest, ButtonsAreNamedAndPressedFromTheKeyboardOnlyWhileTheCo
     window.hide();
 }
 
+// Screen readers find the console as a frame holding the named transcript, a terminal whose
+// text is the box's, and the buttons (not their frames, nor the decoration) right in it.
+TEST_F(ConsoleWindowTest, ScreenReadersFindAFrameWithATerminalAndNoDecoration) {
+    test.AnswerIntro("neo");
+    game->console.Form_Load();
+    test.platform.Pause(2000);
+    window.CommandLine()->setPlainText("root[.]# dir");
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(&window);
+    EXPECT_EQ(frame->role(), QAccessible::Window);
+
+    QStringList children;
+    for (int i = 0; i < frame->childCount(); ++i) {
+        QAccessibleInterface* child = frame->child(i);
+        children << child->object()->objectName();
+        EXPECT_EQ(frame->indexOfChild(child), i);
+        EXPECT_EQ(child->parent(), frame) << child->object()->objectName().toStdString();
+    }
+    for (const char* hidden :
+         {"ZDLicon", "topleft", "topright", "midright", "Line1", "Picture2", "black", "butemail_"})
+        EXPECT_FALSE(children.contains(hidden)) << hidden;
+    for (const char* shown : {"CommandLine", "consolelabel", "butemail", "buthangup", "lblTrace"})
+        EXPECT_TRUE(children.contains(shown)) << shown;
+
+    QAccessibleInterface* terminal = QAccessible::queryAccessibleInterface(window.CommandLine());
+    EXPECT_EQ(terminal->role(), QAccessible::Terminal);
+    EXPECT_EQ(terminal->text(QAccessible::Name), "vorlOS console");
+    EXPECT_EQ(terminal->childCount(), 0);
+    QAccessibleTextInterface* text = terminal->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->characterCount(), 12);
+    EXPECT_EQ(text->text(9, 12), "dir");
+    EXPECT_EQ(text->text(0, 99), "root[.]# dir");  // past the end: what there is
+}
+
 TEST(MessageWindowTest, ShowsTheMessageAndItsCloseLabelUnloadsTheForm) {
     TestGame test;
     test.platform.WhenShown("frmMessage", [](ModalForm& form) {

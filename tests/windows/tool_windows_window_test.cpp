@@ -2,6 +2,8 @@
 // forms, and show what the forms change by themselves.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -89,8 +91,17 @@ TEST(ToolWindowsOnScreen, TypingAndClicksReachTheFormAndItsChangesShow) {
         window->show();
         auto* picture = window->findChild<QLabel*>("Picture1");
         const QImage empty = picture->pixmap().toImage();
+        // Screen readers know the picture as a progress bar whose value follows the bar.
+        QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(picture);
+        EXPECT_EQ(bar->role(), QAccessible::ProgressBar);
+        ASSERT_NE(bar->valueInterface(), nullptr);
+        EXPECT_EQ(bar->valueInterface()->currentValue().toInt(), 0);
         QTest::mouseClick(window->findChild<QLabel*>("lblHack"), Qt::LeftButton);
         test.platform.Pause(5000);
+        EXPECT_EQ(bar->valueInterface()->currentValue().toInt(),
+                  game.passwordHackForm.TickCount - 1);
+        EXPECT_EQ(bar->text(QAccessible::Value),
+                  QString::number(game.passwordHackForm.TickCount - 1) + "%");
         // The candidate and the half-full bar are on screen.
         EXPECT_EQ(window->findChild<QLineEdit*>("txtFile")->text().toStdString(),
                   game.passwordHackForm.txtFile);

@@ -1,0 +1,265 @@
+#!/usr/bin/python3
+"""The game as a screen reader meets it: the accessible tree of the intro, the console and every
+tool window read through AT-SPI, the console's output and the trace line heard as events.
+
+Run by screen_reader_test.sh, inside a private X server, D-Bus session and AT-SPI bus:
+    screen_reader_test.py GAME DATA_FOLDER USER_FOLDER
+"""
+
+import os
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+GAME, DATA, USER = sys.argv[1:4]
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+        print("FAIL:", message, flush=True)
+    return condition
+
+
+def pump(seconds=0.05):
+    """Lets AT-SPI deliver its events for a while."""
+    context = GLib.MainContext.default()
+    end = time.time() + seconds
+    while True:
+        while context.pending():
+            context.iteration(False)
+        if time.time() >= end:
+            return
+        time.sleep(0.01)
+
+
+def wait_for(condition, timeout, what):
+    end = time.time() + timeout
+    what = what  # named in the failure
+    while time.time() < end:
+        pump()
+        try:
+            found = condition()
+        except Exception:  # an object that went away while it was read
+            found = None
+        if found:
+            return found
+    subprocess.run(["import", "-window", "root", os.environ.get("ZINDREL_A11Y_SHOT", os.path.join(USER, "failure.png"))])
+    raise SystemExit("FAIL: gave up waiting for " + what)
+
+
+def keys(*names):
+    subprocess.run(["xdotool", "key", "--delay", "60", *names], check=True)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "40", text], check=True)
+
+
+def command(text, prompt=None, timeout=15):
+    """Types a command; with a prompt, waits until the console has printed it again (keys typed
+    while a command still runs are dropped, as they would be for the player)."""
+    heard["insert"].clear()
+    type_text(text)
+    keys("Return")
+    if prompt is not None:
+        wait_for(lambda: any(prompt in piece for piece in heard["insert"]), timeout,
+                 f"the prompt {prompt!r} after {text!r}")
+
+
+def walk(accessible):
+    yield accessible
+    for index in range(accessible.childCount):
+        child = accessible.getChildAtIndex(index)
+        if child is not None:
+            yield from walk(child)
+
+
+def states(accessible):
+    return accessible.getState()
+
+
+def showing(accessible):
+    return states(accessible).contains(pyatspi.STATE_SHOWING)
+
+
+def application():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "Zindrel":
+            return app
+    return None
+
+
+def window(role, name=None):
+    """The shown top-level window of the game with this role (and name, when given)."""
+    app = application()
+    if app is None:
+        return None
+    for top in app:
+        if top is not None and top.getRoleName() == role and showing(top):
+            if name is None or top.name == name:
+                return top
+    return None
+
+
+def find(root, role, name=None):
+    for accessible in walk(root):
+        if accessible.getRoleName() == role and (name is None or accessible.name == name):
+            return accessible
+    return None
+
+
+# Roles a control the keyboard reaches may have, and what a screen reader then says it is.
+FITTING_ROLES = {"push button", "text", "terminal", "combo box", "check box", "label",
+                 "list", "list item"}
+DECORATION = re.compile(r"^[\s:>\-=_|]*$")
+
+
+def check_tree(root, where):
+    """Every control the keyboard reaches has a name and a fitting role; nothing that only
+    decorates is exposed; pictures are named."""
+    for accessible in walk(root):
+        role = accessible.getRoleName()
+        name = accessible.name or ""
+        state = states(accessible)
+        if state.contains(pyatspi.STATE_FOCUSABLE) and showing(accessible):
+            check(name.strip() != "", f"{where}: a focusable {role} without a name")
+            check(role in FITTING_ROLES, f"{where}: focusable '{name}' has the role {role}")
+        if role == "label":
+            check(not DECORATION.match(name), f"{where}: a decorative label '{name}' is exposed")
+        if role in ("image", "icon"):
+            check(name.strip() != "", f"{where}: a picture without a name")
+        if role == "filler":
+            check(False, f"{where}: a nameless filler is exposed")
+
+
+def click(accessible):
+    """Clicks the control where it is on the screen, as a sighted player would."""
+    x, y, width, height = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2),
+                    "click", "1"], check=True)
+
+
+heard = {"insert": [], "names": []}
+
+
+def on_insert(event):
+    try:
+        if event.source.getRoleName() == "terminal":
+            heard["insert"].append(str(event.any_data))
+    except Exception:  # the source is gone already (a window that closed)
+        pass
+
+
+def on_name(event):
+    try:
+        heard["names"].append((event.source.getRoleName(), event.source.name or ""))
+    except Exception:
+        pass
+
+
+pyatspi.Registry.registerEventListener(on_insert, "object:text-changed:insert")
+pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
+
+env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+game = subprocess.Popen([GAME, "--data", DATA, "--user-data", USER], env=env)
+try:
+    # The intro.
+    intro = wait_for(lambda: window("dialog", "Zindrel"), 20, "the intro")
+    wait_for(lambda: find(intro, "text", "Hacker ID"), 5, "the handle box")
+    check_tree(intro, "intro")
+    type_text("blind")
+    keys("Tab", "Down", "Return")
+
+    # The console: a frame holding a named terminal.
+    console = wait_for(lambda: window("frame", "Zindrel"), 20, "the console")
+    terminal = wait_for(lambda: find(console, "terminal"), 5, "the console's terminal")
+    check(terminal.name == "vorlOS console", f"the terminal is named '{terminal.name}'")
+    wait_for(lambda: "root[.]# " in "".join(heard["insert"]), 10, "the first prompt heard")
+    check_tree(console, "console")
+
+    # Its output reaches the screen reader in whole pieces, not one letter at a time.
+    command("dir")
+    listing = wait_for(lambda: [piece for piece in heard["insert"] if "zebra.txt" in piece],
+                       10, "the listing heard")
+    check("Tools <DIR>" in listing[0], "the listing arrives with its folders: " + listing[0])
+
+    # The four tools are installed from the player's own box.
+    command("cd Tools", "root[Tools]# ")
+    for program in ("PortScannerW32.exe", "DestroyFileW32.exe", "PasswordHackerW32.exe",
+                    "VirusUploaderW32.exe"):
+        command(program, "root[Tools]# ")
+    for button in ("Port Scanner", "File Destroyer", "Password Hacker", "Virus Uploader"):
+        check(showing(find(console, "push button", button)), button + " is not shown")
+    command("cd ..", "root[.]# ")
+
+    # The mail: its button's new name is heard, its text read through AT-SPI.
+    wait_for(lambda: ("push button", "Mail 1") in heard["names"], 15, "the mail announced")
+    click(find(console, "push button", "Mail 1"))
+    mail = wait_for(lambda: window("dialog", "Mail Reader v1.0"), 5, "the mail reader")
+    check_tree(mail, "mail reader")
+    text = find(mail, "text", "Mail").queryText()
+    body = text.getText(0, text.characterCount)
+    address = re.search(r"host: (\S+)", body).group(1)
+    port = re.search(r"port: (\d+)", body).group(1)
+    login = re.search(r"login: (\S+)", body).group(1)
+    keys("Escape")
+    wait_for(lambda: window("dialog", "Mail Reader v1.0") is None, 5, "the mail reader closed")
+
+    def visit(button, title, where, progress=False):
+        """Opens a tool window from its button, reads its tree and closes it with Escape."""
+        click(wait_for(lambda: find(console, "push button", button), 5, button))
+        tool = wait_for(lambda: window("dialog", title), 5, where)
+        check_tree(tool, where)
+        if progress:
+            bar = find(tool, "progress bar")
+            check(bar is not None and bar.name == "Progress", where + ": no named progress bar")
+            if bar is not None:
+                check(bar.queryValue().maximumValue == 100, where + ": the bar's scale")
+        keys("Escape")
+        wait_for(lambda: window("dialog", title) is None, 5, where + " closed")
+        return tool
+
+    for button, title in (("Ping", "Ping IP v1.0"), ("Telnet", "Telnet v1.0"),
+                          ("Port Scanner", "Port Scanner v1.0")):
+        visit(button, title, title)
+
+    # Logging in: the message is an alert that holds its text.
+    command("ping " + address, "root[.]# ")
+    command(f"telnet {address} {port}", "LOGIN: ", 30)
+    command(login, "PASSWORD: ")
+    command("plonkit4")
+    alert = wait_for(lambda: window("alert"), 10, "the logged-in message")
+    check(find(alert, "label") is not None and find(alert, "label").name.strip() != "",
+          "the message's text is in the alert")
+    check_tree(alert, "message")
+    time.sleep(0.5)  # the message ignores keys for its first moment
+    keys("Return")
+    wait_for(lambda: window("alert") is None, 5, "the message closed")
+
+    # While logged in the trace line changes, and screen readers hear it change.
+    heard["names"].clear()
+    wait_for(lambda: any(name.startswith("Trace") for role, name in heard["names"]), 10,
+             "the trace line heard")
+
+    for button, title in (("Password Hacker", "Brute Force Password hacker v1.0"),
+                          ("Virus Uploader", "Virus Uploader v1.0"),
+                          ("Download File", "RemoteDownload v1.0"),
+                          ("File Destroyer", "File Wiper (extra strong) v1.0")):
+        visit(button, title, title, progress=True)
+finally:
+    game.terminate()
+    try:
+        game.wait(5)
+    except subprocess.TimeoutExpired:
+        game.kill()
+
+if failures:
+    print(f"{len(failures)} problem(s)")
+    sys.exit(1)
+print("the screen reader's view of the game is whole")
