@@ -234,9 +234,6 @@ QAccessibleInterface* GameAccessibleFor(const QString& className, QObject* objec
                                      QAccessible::EditableText);
     if (className == QLatin1String("ConsoleWindow"))
         return new AccessibleWindow(widget, QAccessible::Window);
-    // The message window is an alert, which screen readers read out whole as it appears.
-    if (className == QLatin1String("MessageWindow"))
-        return new AccessibleWindow(widget, QAccessible::AlertMessage);
     if (className == QLatin1String("FormDialog"))
         return new AccessibleWindow(widget, QAccessible::Dialog);
     if (className == QLatin1String("ProgressLabel")) return new AccessibleProgress(widget);

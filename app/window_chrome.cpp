@@ -11,6 +11,7 @@
 #include <QtMath>
 
 #include "app/clickable_label.h"
+#include "app/qt_accessibility.h"
 
 QColor FocusRingColour() {
     return QColor(0, 255, 0);
@@ -99,6 +100,8 @@ QLabel* AddNamedLabel(QWidget* parent, const char* name, const QString& text) {
 
 QLabel* AddTitleLabel(QWidget* parent, QBoxLayout* row, const QString& title) {
     QLabel* label = AddNamedLabel(parent, "mainlabel", title);
+    // The strip repeats the window's title in its dress: a screen reader says the title once.
+    MarkDecorative(label);
     row->addWidget(label, 1, Qt::AlignCenter);
     return label;
 }
