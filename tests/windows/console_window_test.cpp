@@ -200,8 +200,8 @@ TEST_F(ConsoleWindowTest, ScreenReadersFindAFrameWithATerminalAndNoDecoration) {
         EXPECT_EQ(frame->indexOfChild(child), i);
         EXPECT_EQ(child->parent(), frame) << child->object()->objectName().toStdString();
     }
-    for (const char* hidden :
-         {"ZDLicon", "topleft", "topright", "midright", "Line1", "Picture2", "black", "butemail_"})
+    for (const char* hidden : {"ZDLicon", "topleft", "mainlabel", "topright", "midright", "Line1",
+                               "Picture2", "black", "butemail_"})
         EXPECT_FALSE(children.contains(hidden)) << hidden;
     for (const char* shown : {"CommandLine", "consolelabel", "butemail", "buthangup", "lblTrace"})
         EXPECT_TRUE(children.contains(shown)) << shown;
