@@ -341,8 +341,9 @@ ConsoleWindow::ConsoleWindow() {
             if (console_ == nullptr) return;
             console_->ButtonClick(control);
             commandLine_->FlushOutput();
-            // A button pressed from the keyboard hands it back to the command line.
-            commandLine_->setFocus();
+            // A button pressed from the keyboard hands it back to the command line, and the
+            // console is the active window again once the window the button opened is gone.
+            FocusCommandLine();
         });
         buttonColumn->addWidget(frame);
     }
