@@ -10,6 +10,8 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <system_error>
@@ -65,6 +67,14 @@ LineReader LineReader::Open(const fs::path& path) {
     } catch (const std::exception& failure) {
         // The stream library reports some read failures by throwing; they are unreadable files.
         throw FileReadError(failure.what());
+    }
+}
+
+std::optional<std::string> ReadWholeFile(const fs::path& path) {
+    try {
+        return LineReader::Open(path).TakeBytes();
+    } catch (const FileReadError&) {
+        return std::nullopt;
     }
 }
 
@@ -200,9 +210,20 @@ namespace {
 
 // Temporary files are hidden (a leading dot), so no listing ever shows one as a pack, a mission
 // or a language, and carry the writer's process number, so a later save can tell the leftovers
-// of a killed writer from the file another running save is still writing.
+// of a killed writer from the file another running save is still writing. A target whose name
+// leaves no room for that is named by its first bytes and a hash of the whole name.
 std::string TemporaryPrefix(const fs::path& target) {
-    return "." + target.filename().string() + ".tmp-";
+    // Room for the dot, the tag, the process number, a counter and a clock reading.
+    constexpr std::size_t kRoom = kMaxFileNameBytes - 48;
+    std::string name = target.filename().string();
+    if (name.size() > kRoom) {
+        std::uint64_t hash = 14695981039346656037ull;
+        for (unsigned char c : name) hash = (hash ^ c) * 1099511628211ull;
+        char hex[17];
+        std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+        name = name.substr(0, kRoom - 17) + "~" + hex;
+    }
+    return "." + name + ".tmp-";
 }
 
 bool WriteAll(int descriptor, std::string_view bytes) {
@@ -249,17 +270,29 @@ void RemoveLeftovers(const fs::path& target) {
 
 }  // namespace
 
+bool IsKeptFile(const fs::path& path) {
+    const fs::path file = FindIgnoringCase(path);
+    struct stat existing {};
+    if (::stat(file.c_str(), &existing) != 0) return false;
+    return !S_ISREG(existing.st_mode) || (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+           ::access(file.c_str(), W_OK) != 0;
+}
+
+bool ReplaceFile(const fs::path& finished, const fs::path& requested) {
+    const fs::path target = FindIgnoringCase(requested);
+    if (::rename(finished.c_str(), target.c_str()) != 0) return false;
+    SyncFolder(target.has_parent_path() ? target.parent_path() : fs::path("."));
+    return true;
+}
+
 bool WriteFileAtomically(const fs::path& requested, std::string_view bytes) {
     const fs::path target = FindIgnoringCase(requested);
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
 
     // A read-only file is the player's way of saying "keep this"; it is reported, not replaced.
+    if (IsKeptFile(target)) return false;
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists &&
-        (!S_ISREG(existing.st_mode) || (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
-         ::access(target.c_str(), W_OK) != 0))
-        return false;
 
     static std::atomic<unsigned> counter{0};
     const auto now = std::chrono::steady_clock::now().time_since_epoch().count();

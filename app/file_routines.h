@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -36,6 +37,8 @@ public:
     static LineReader Open(const std::filesystem::path& path);
 
     bool AtEnd() const { return position_ >= bytes_.size(); }
+    // The whole file, for a reader that works on its bytes; the reader is spent.
+    std::string TakeBytes() { return std::move(bytes_); }
 
 private:
     friend std::string ReadLine(LineReader& reader);
@@ -43,6 +46,9 @@ private:
     std::size_t position_ = 0;
     std::size_t linesRead_ = 0;
 };
+
+// A file's bytes, read whole as LineReader::Open reads them; nothing when it cannot be read.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 
 // The next line without its line end. A CR ends the line and the one character after it is
 // dropped whatever it is; a lone LF is an ordinary character. Reading at the end of the file,
@@ -80,5 +86,19 @@ std::vector<std::string> ListFiles(const std::filesystem::path& folder, std::str
 // Writes the bytes to a temporary file of its own beside the target, flushes it to the disk and
 // renames it over the target (an existing file that differs only in case is the one replaced).
 // Returns false, and leaves any earlier file as it was, when anything fails, and also when the
-// target is read-only. A successful save removes what saves that were killed left behind.
+// target is read-only. A successful save removes what saves that were killed left behind. The
+// temporary file's name stays within the systems' limit of 255 bytes whatever the target's.
 bool WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+
+// True when the file (found without regard to case) exists and is one the game must not replace:
+// not a normal file, without write permission (the player's way of saying "keep this"), or not
+// writable for us.
+bool IsKeptFile(const std::filesystem::path& path);
+
+// Renames a finished file over the target in one step (an existing file that differs from the
+// target only in case is the one replaced) and makes the new name durable. False, with both
+// files as they were, when the rename fails.
+bool ReplaceFile(const std::filesystem::path& finished, const std::filesystem::path& target);
+
+// The longest file name the desktop systems take, in bytes.
+inline constexpr std::size_t kMaxFileNameBytes = 255;

@@ -107,9 +107,8 @@ public:
     // memory, which a file without file lines keeps), or nothing when it cannot be read. The
     // values its placeholders draw are kept only when it reads.
     std::optional<FileSystemRecord> ReadFileSystem(const std::string& name);
-    // Writes it to FileSystem/<handle>-<pack>fs.zdl in the player's folder; a failure is reported
-    // and the game goes on.
-    bool SaveFileSystem();
+    // The same for the bytes of such a file.
+    std::optional<FileSystemRecord> FileSystemFromText(std::string bytes);
 
     // Fills the mission placeholders into a line of a mission or file-system text; drawing a
     // target value also makes it the target's.

@@ -6,12 +6,21 @@
 #include "app/game.h"
 
 std::optional<FileSystemRecord> Game::ReadFileSystem(const std::string& name) {
+    if (!IsPlainName(name + "fs.zdl")) return std::nullopt;
+    try {
+        LineReader reader =
+            LineReader::Open(folders.Find(std::filesystem::path("FileSystem") / (name + "fs.zdl")));
+        return FileSystemFromText(reader.TakeBytes());
+    } catch (const FileReadError&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<FileSystemRecord> Game::FileSystemFromText(std::string bytes) {
     const auto drawn =
         std::tuple(state.AttackIp, state.AttackPort, state.MissionLogin, state.MissionPassword);
     try {
-        if (!IsPlainName(name + "fs.zdl")) throw FileReadError("not a file name");
-        LineReader reader =
-            LineReader::Open(folders.Find(std::filesystem::path("FileSystem") / (name + "fs.zdl")));
+        LineReader reader(std::move(bytes));
         FileSystemRecord record = local;
         FolderStructureBuilder builder(record);
         while (!reader.AtEnd()) {
@@ -37,14 +46,4 @@ void Game::LoadFileSystem(const std::string& name) {
     // The current folder is the caller's to set.
     record->CurrentFolder = local.CurrentFolder;
     local = std::move(*record);
-}
-
-bool Game::SaveFileSystem() {
-    const std::string name = state.HackerHandle + "-" + state.MissionPackName + "fs.zdl";
-    if (IsPlainName(name) &&
-        WriteFileAtomically(folders.ForWriting(std::filesystem::path("FileSystem") / name),
-                            WriteFolderStructure(local)))
-        return true;
-    ShowMessage(LangString("str35"));
-    return false;
 }

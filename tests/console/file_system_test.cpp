@@ -82,7 +82,7 @@ TEST(SaveFileSystem, WritesRootFilesFirstAndSkipsDeletedEntries) {
     fs.Files = {"1&song.mp3", "0&autoexec.bat", "", "10&deep.txt", "1&a&b.txt", "0&x"};
     fs.Files[5].clear();
 
-    ASSERT_TRUE(test.game->SaveFileSystem());
+    ASSERT_TRUE(test.game->savedGames.Save());
     const std::string written = test.folder.Read("FileSystem/neo-Rookiefs.zdl");
     EXPECT_EQ(written,
               "--autoexec.bat\r\n+Music\r\n--song.mp3\r\n--a\r\n+Empty\r\n+f3\r\n+f4\r\n"
@@ -103,23 +103,33 @@ TEST(SaveFileSystem, AFailedSaveIsReportedAndKeepsTheOldFile) {
     test.game->local.Files = {"0&new.txt"};
     {
         FullDisk full;
-        EXPECT_FALSE(test.game->SaveFileSystem());
+        EXPECT_FALSE(test.game->savedGames.Save());
     }
     EXPECT_EQ(test.messages, std::vector<std::string>{test.Lang("str35")});
     EXPECT_EQ(test.folder.Read("FileSystem/neo-Rookiefs.zdl"), "--old\r\n");
 }
 
-TEST(SaveFileSystem, AHandleNeverWritesOutsideTheFileSystemFolder) {
+TEST(SaveFileSystem, AHandleOrPackNeverWritesOutsideItsFolder) {
     const std::pair<std::string, std::string> names[] = {
         {"..", "/etc"}, {std::string("ab\0cd", 5), "Pack"}, {"neo", "a/b"}, {"neo\x01", "Pack"}};
     for (const auto& [handle, pack] : names) {
         TestGame test;
         test.game->state.HackerHandle = handle;
         test.game->state.MissionPackName = pack;
-        EXPECT_FALSE(test.game->SaveFileSystem());
-        EXPECT_EQ(test.messages, std::vector<std::string>{test.Lang("str35")});
-        EXPECT_EQ(ListFiles(test.folder.Path() / "FileSystem", ".zdl"),
-                  std::vector<std::string>{"defaultfs.zdl"});
+        EXPECT_TRUE(test.game->savedGames.Save());
+        // One file each, right in its folder, whatever the name holds: Lang with its file,
+        // FileSystem with defaultfs.zdl and the new one, Save with the saved game.
+        std::size_t everything = 0;
+        for (const auto& entry :
+             std::filesystem::recursive_directory_iterator(test.folder.Path())) {
+            ++everything;
+            const std::string folder = entry.path().parent_path().filename().string();
+            if (entry.is_regular_file()) {
+                EXPECT_TRUE(folder == "Lang" || folder == "FileSystem" || folder == "Save")
+                    << entry.path();
+            }
+        }
+        EXPECT_EQ(everything, 7u);
     }
 }
 

@@ -50,6 +50,10 @@ struct SavingGame {
     Game game;
 };
 
+bool SaveGame(const std::filesystem::path& folder, int version) {
+    return SavingGame(folder, version).game.savedGames.Save();
+}
+
 Settings Choice(int version) {
     return version == 0 ? Settings{"English", 1, 0} : Settings{"Deutsch", 0, 1};
 }
@@ -58,7 +62,8 @@ Settings Choice(int version) {
 
 const std::vector<CrashWriter>& CrashWriters() {
     static const std::vector<CrashWriter> writers = {
-        {"settings", "Zindrel.ini",
+        {"settings",
+         "Zindrel.ini",
          [](int version) {
              const Settings settings = Choice(version);
              return settings.Language + "\r\n" + PrintNumber(settings.SoundOn) + "\r\n" +
@@ -68,25 +73,23 @@ const std::vector<CrashWriter>& CrashWriters() {
              return SaveSettings(folder, Choice(version));
          },
          {}},
-        {"filesystem", "FileSystem/neo-Packfs.zdl",
+        // The two files of a SAVE, each seen on its own.
+        {"filesystem",
+         "FileSystem/neo-Packfs.zdl",
          [](int version) { return WriteFolderStructure(Files(version)); },
-         [](const std::filesystem::path& folder, int version) {
-             FakePlatform platform;
-             ConsoleView view;
-             Game game(platform, folder, view);
-             game.state.HackerHandle = "neo";
-             game.state.MissionPackName = "Pack";
-             game.local = Files(version);
-             return game.SaveFileSystem();
+         SaveGame,
+         {"FileSystem/.neo-Packfs.zdl.next", "Save/neo-Pack.zdl"}},
+        {"savedgame",
+         "Save/neo-Pack.zdl",
+         [](int version) {
+             return SavingGame(".", version)
+                 .game.savedGames.SaveText(
+                     SavedGames::StampOf(WriteFolderStructure(Files(version))));
          },
-         {}},
-        {"savedgame", "Save/neo-Pack.zdl",
-         [](int version) { return SavingGame(".", version).game.savedGames.SaveText(); },
-         [](const std::filesystem::path& folder, int version) {
-             return SavingGame(folder, version).game.savedGames.Save();
-         },
-         {"FileSystem/neo-Packfs.zdl"}},
-        {"mission", "MissionPack/Pack/m1.zdl",
+         SaveGame,
+         {"FileSystem/.neo-Packfs.zdl.next"}},
+        {"mission",
+         "MissionPack/Pack/m1.zdl",
          [](int version) { return MissionFileText(Mission(version), "m1.zdl"); },
          [](const std::filesystem::path& folder, int version) {
              return SaveMissionFields(folder / "MissionPack/Pack/m1.zdl", Mission(version));
@@ -94,6 +97,28 @@ const std::vector<CrashWriter>& CrashWriters() {
          {}},
     };
     return writers;
+}
+
+int LoadedVersion(const std::filesystem::path& folder) {
+    FakePlatform platform;
+    ConsoleView view;
+    Game game(platform, folder, view);
+    game.state.HackerHandle = "neo";
+    game.state.MissionPackName = "Pack";
+    game.state.MissionCount = 10;
+    if (!game.savedGames.Load()) return -1;
+    const GameState& state = game.state;
+    for (int version : {0, 1}) {
+        const SavingGame saved(".", version);
+        if (state.MissionsCompleted == saved.game.state.MissionsCompleted &&
+            state.BustedCount == saved.game.state.BustedCount &&
+            state.PlaySeconds == saved.game.state.PlaySeconds &&
+            state.SaveCount == saved.game.state.SaveCount &&
+            game.console.IsVisible("butvirus") == saved.game.console.IsVisible("butvirus") &&
+            WriteFolderStructure(game.local) == WriteFolderStructure(Files(version)))
+            return version;
+    }
+    return -2;
 }
 
 const CrashWriter* FindCrashWriter(const std::string& name) {

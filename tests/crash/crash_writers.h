@@ -23,6 +23,10 @@ struct CrashWriter {
 const std::vector<CrashWriter>& CrashWriters();
 const CrashWriter* FindCrashWriter(const std::string& name);
 
+// What LOAD makes of the saved game the "savedgame" writer left in the folder: the version it
+// restored whole (0 or 1), -1 when it refused, -2 when it restored a mix of both.
+int LoadedVersion(const std::filesystem::path& appFolder);
+
 // Gives an application folder what the writers need: the English texts and their folders.
 void PrepareCrashFolder(const std::filesystem::path& appFolder);
 

@@ -19,7 +19,7 @@ void CheckFileSystem(std::string_view input) {
     const FileSystemRecord& local = test.game->local;
     FUZZ_CHECK(!local.Folders.empty() && local.Folders[0] == ".");
     const std::string first = WriteFolderStructure(local);
-    FUZZ_CHECK(test.game->SaveFileSystem());
+    FUZZ_CHECK(test.game->savedGames.Save());
     FUZZ_CHECK(test.folder.Read("FileSystem/neo-Packfs.zdl") == first);
 
     const std::vector<std::string> folders = local.Folders;
