@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFont>
 #include <QTimer>
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
 
@@ -68,7 +69,7 @@ int main(int argc, char* argv[]) {
     ProgramCommandLine commandLine(kDescription);
     commandLine.Process();
     const GameFolders folders =
-        ChooseFolders(commandLine, StandardCandidates(QCoreApplication::applicationDirPath()));
+        ChooseFoldersOrEnd(commandLine, StandardCandidates(QCoreApplication::applicationDirPath()));
     InstallFirstPaintProbe();
     // Every window of the game writes in the one typewriter face; as the program's font it is
     // also the only face the start loads.
@@ -89,8 +90,15 @@ int main(int argc, char* argv[]) {
     Game game(platform, folders, consoleWindow);
     consoleWindow.Bind(game.console);
     // A player or a community server may send the highscore elsewhere.
-    if (const char* host = std::getenv("ZINDREL_HIGHSCORE_URL"); host != nullptr && *host != '\0')
-        game.highscoreHost = host;
+    if (const char* host = std::getenv("ZINDREL_HIGHSCORE_URL"); host != nullptr && *host != '\0') {
+        if (const std::optional<std::string> base = HighscoreBase(host))
+            game.highscoreHost = *base;
+        else
+            std::fprintf(stderr,
+                         "zindrel: ZINDREL_HIGHSCORE_URL \"%s\" is no http:// or https:// address "
+                         "of a host with an optional port and path; the highscore goes to %s\n",
+                         host, kDefaultHighscoreHost);
+    }
     platform.SetBeforeWaiting([&consoleWindow] { consoleWindow.FlushOutput(); });
     platform.RegisterWindow("frmMessage", &CreateFormWindow<MessageWindow>);
     platform.RegisterWindow("frmIntro", &CreateFormWindow<IntroWindow>);

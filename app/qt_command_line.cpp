@@ -4,7 +4,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -15,10 +17,15 @@
 
 namespace {
 
-// A folder holds the game's data when it has its languages and its packs.
+// A folder holds the game's data when it has its packs and its languages, the English one
+// among them (it is what every other language falls back on).
 bool HoldsData(const QString& folder) {
     const QDir dir(folder);
-    return !folder.isEmpty() && dir.exists("Lang") && dir.exists("MissionPack");
+    if (folder.isEmpty() || !dir.exists("MissionPack") || !dir.exists("Lang")) return false;
+    const QStringList languages = QDir(dir.filePath("Lang")).entryList(QDir::Files);
+    return std::any_of(languages.begin(), languages.end(), [](const QString& name) {
+        return name.compare("English.zdl", Qt::CaseInsensitive) == 0;
+    });
 }
 
 bool Writable(const QString& folder) {
@@ -95,9 +102,25 @@ FolderCandidates StandardCandidates(const QString& applicationFolder) {
     // The game's and Quenbry's files share one folder, named after the game whichever of the
     // two asks.
     candidates.userDefault =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
-            .filePath("Zindrel");
+        UserDataFolder(qEnvironmentVariable("XDG_DATA_HOME"), qEnvironmentVariable("HOME"));
     return candidates;
+}
+
+QString UserDataFolder(const QString& xdgDataHome, const QString& home) {
+    auto usable = [](const QString& folder) {
+        return !folder.isEmpty() && QDir::isAbsolutePath(folder);
+    };
+    if (usable(xdgDataHome)) return QDir(xdgDataHome).filePath("Zindrel");
+    if (usable(home)) return QDir(home).filePath(".local/share/Zindrel");
+    return {};
+}
+
+QString DataFolderProblem(const ProgramCommandLine& commandLine) {
+    const QString data = commandLine.DataFolder();
+    if (data.isEmpty() || HoldsData(data)) return {};
+    return "The folder " + QDir(data).absolutePath() +
+           " holds no game data: it needs a MissionPack folder and a Lang folder with "
+           "English.zdl.";
 }
 
 GameFolders ChooseFolders(const ProgramCommandLine& commandLine,
@@ -120,5 +143,25 @@ GameFolders ChooseFolders(const ProgramCommandLine& commandLine,
 
     QString user = commandLine.UserFolder();
     if (user.isEmpty()) user = portable && Writable(data) ? data : candidates.userDefault;
-    return GameFolders{PathOf(data), PathOf(user)};
+    return GameFolders{PathOf(data), user.isEmpty() ? std::filesystem::path() : PathOf(user)};
+}
+
+GameFolders ChooseFoldersOrEnd(const ProgramCommandLine& commandLine,
+                               const FolderCandidates& candidates) {
+    const QString program = QCoreApplication::applicationName();
+    if (const QString problem = DataFolderProblem(commandLine); !problem.isEmpty()) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(program), qPrintable(problem));
+        std::exit(2);
+    }
+    const GameFolders folders = ChooseFolders(commandLine, candidates);
+    if (folders.user.empty()) {
+        const QString problem =
+            "There is no folder for your files: neither XDG_DATA_HOME nor HOME names one (as an "
+            "absolute path). Set one of them, or start " +
+            program + " with --user-data DIR.";
+        std::fprintf(stderr, "%s: %s\n", qPrintable(program), qPrintable(problem));
+        QMessageBox::critical(nullptr, program, problem);
+        std::exit(1);
+    }
+    return folders;
 }

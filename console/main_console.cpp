@@ -29,14 +29,22 @@ void MainConsole::Append(std::string_view text) {
         ++lineBreaks_;
     transcript_ += text;
     view_.TranscriptAppended(text);
-    if (lineBreaks_ + 1 > kScrollbackLines + kTrimLines) TrimScrollback();
+    if (lineBreaks_ + 1 > kScrollbackLines + kTrimLines ||
+        transcript_.size() > kScrollbackBytes + kTrimBytes)
+        TrimScrollback();
 }
 
 void MainConsole::TrimScrollback() {
-    const std::size_t drop = lineBreaks_ + 1 - kScrollbackLines;
-    std::size_t end = 0;
-    for (std::size_t dropped = 0; dropped < drop; ++dropped)
+    // Whole lines from the top, until both the lines and the bytes are within their bounds; the
+    // last line always stays.
+    const std::size_t tooMany =
+        lineBreaks_ + 1 > kScrollbackLines ? lineBreaks_ + 1 - kScrollbackLines : 0;
+    std::size_t drop = 0, end = 0;
+    while (drop < lineBreaks_ && (drop < tooMany || transcript_.size() - end > kScrollbackBytes)) {
         end = transcript_.find(kCrLf, end) + kCrLf.size();
+        ++drop;
+    }
+    if (drop == 0) return;
     view_.TranscriptTrimmed(std::string_view(transcript_).substr(0, end));
     transcript_.erase(0, end);
     lineBreaks_ -= drop;

@@ -28,6 +28,11 @@ public:
     // between kScrollbackLines and kScrollbackLines + kTrimLines lines.
     static constexpr std::size_t kScrollbackLines = 10'000;
     static constexpr std::size_t kTrimLines = 1'000;
+    // The same in bytes, for long lines (a paste of a whole file): the oldest lines go, a half
+    // megabyte at a time, once the transcript passes its four megabytes. The last line always
+    // stays.
+    static constexpr std::size_t kScrollbackBytes = 4 * 1024 * 1024;
+    static constexpr std::size_t kTrimBytes = 512 * 1024;
 
     // Output operations: they always append at the very end of the transcript.
     void ConsolePrint(std::string_view text, int pauseSteps, bool newLine);

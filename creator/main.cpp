@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
 
     // In the application folder Quenbry sits in MissionPack, so the game's folder is the one
     // above it.
-    const GameFolders game = ChooseFolders(
+    const GameFolders game = ChooseFoldersOrEnd(
         commandLine,
         StandardCandidates(QDir(QCoreApplication::applicationDirPath()).filePath("..")));
     PackManagerWindow window(

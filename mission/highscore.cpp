@@ -18,18 +18,97 @@ std::int32_t HighscoreCheckValue(const std::string& handle, long long missionsCo
     // The intro never lets an empty handle through; should one come, it counts as one character.
     const long long k = 1000 / static_cast<long long>(std::max<std::size_t>(handle.size(), 1));
     // Computed in 64 bits, then wrapped: the service's 32-bit arithmetic sees the same number.
-    const auto check = static_cast<std::uint64_t>(((k + missionsCompleted) * playSeconds +
-                                                   bustedCount) * saveCount);
+    const auto check = static_cast<std::uint64_t>(
+        ((k + missionsCompleted) * playSeconds + bustedCount) * saveCount);
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(check));
 }
 
 std::string HighscoreData(const std::string& handle, long long missionsCompleted,
                           long long playSeconds, long long bustedCount, long long saveCount) {
-    auto field = [](long long value) { return value == 0 ? std::string("yUoX") : EncodeNumber(value); };
+    auto field = [](long long value) {
+        return value == 0 ? std::string("yUoX") : EncodeNumber(value);
+    };
     const std::int32_t check =
         HighscoreCheckValue(handle, missionsCompleted, playSeconds, bustedCount, saveCount);
     return field(missionsCompleted) + "w" + field(playSeconds) + "w" + field(bustedCount) + "w" +
            field(saveCount) + "w" + EncodeNumber(121) + "w" + field(check);
+}
+
+namespace {
+
+bool IsLetterOrDigit(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+bool IsHexDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+// A host name of labels of letters, digits and inner hyphens, or an IPv6 address in brackets.
+bool IsHost(std::string_view host) {
+    if (host.size() > 2 && host.front() == '[' && host.back() == ']')
+        return host.substr(1, host.size() - 2).find_first_not_of("0123456789abcdefABCDEF:.") ==
+               std::string_view::npos;
+    if (host.empty() || host.size() > 253) return false;
+    std::size_t start = 0;
+    while (start <= host.size()) {
+        const std::size_t end = std::min(host.find('.', start), host.size());
+        const std::string_view label = host.substr(start, end - start);
+        if (label.empty() || label.size() > 63 || label.front() == '-' || label.back() == '-')
+            return false;
+        for (char c : label)
+            if (!IsLetterOrDigit(c) && c != '-') return false;
+        start = end + 1;
+    }
+    return true;
+}
+
+// A path of unreserved characters, slashes and percent escapes: nothing that could end the path
+// and begin a query or a fragment.
+bool IsPath(std::string_view path) {
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const char c = path[i];
+        if (IsLetterOrDigit(c) || c == '/' || c == '-' || c == '.' || c == '_' || c == '~')
+            continue;
+        if (c == '%' && i + 2 < path.size() && IsHexDigit(path[i + 1]) && IsHexDigit(path[i + 2])) {
+            i += 2;
+            continue;
+        }
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::string> HighscoreBase(std::string_view address) {
+    std::string_view rest = address;
+    std::string scheme;
+    for (const char* known : {"http://", "https://"}) {
+        const std::string_view prefix(known);
+        if (rest.size() >= prefix.size() &&
+            std::equal(prefix.begin(), prefix.end(), rest.begin(),
+                       [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? b + 32 : b); }))
+            scheme = known;
+    }
+    if (scheme.empty()) return std::nullopt;
+    rest.remove_prefix(scheme.size());
+    const std::size_t slash = std::min(rest.find('/'), rest.size());
+    std::string_view authority = rest.substr(0, slash), path = rest.substr(slash);
+    // The port follows the last colon outside the brackets of an IPv6 address.
+    const std::size_t colon = authority.rfind(':');
+    if (colon != std::string_view::npos && authority.find(']', colon) == std::string_view::npos) {
+        const std::string_view port = authority.substr(colon + 1);
+        if (port.empty() || port.size() > 5 ||
+            port.find_first_not_of("0123456789") != std::string_view::npos ||
+            std::stoi(std::string(port)) < 1 || std::stoi(std::string(port)) > 65535)
+            return std::nullopt;
+        authority = authority.substr(0, colon);
+    }
+    if (!IsHost(authority) || !IsPath(path)) return std::nullopt;
+    std::string base = scheme + std::string(rest);
+    while (base.ends_with('/')) base.pop_back();
+    return base;
 }
 
 std::string HighscoreAddress(const std::string& host, const std::string& handle,
@@ -39,8 +118,8 @@ std::string HighscoreAddress(const std::string& host, const std::string& handle,
     for (char c : handle) {
         const auto byte = static_cast<unsigned char>(c);
         const bool unreserved = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
-                                (byte >= '0' && byte <= '9') || c == '-' || c == '_' ||
-                                c == '.' || c == '~';
+                                (byte >= '0' && byte <= '9') || c == '-' || c == '_' || c == '.' ||
+                                c == '~';
         if (unreserved) {
             encodedHandle += c;
         } else {

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 class Game;
 
@@ -11,6 +13,12 @@ class Game;
 // community server sets another with the environment variable ZINDREL_HIGHSCORE_URL (read at
 // start-up, outside the core).
 inline constexpr const char* kDefaultHighscoreHost = "http://highscore.zindrel.example";
+
+// The address a highscore server is given by: "http://" or "https://", a host name or address
+// (an IPv6 address in brackets), an optional ":port" and an optional base path that the game's
+// own path and query follow; any trailing "/" goes. Nothing for anything else (a query, a
+// fragment, a user name, another scheme, a blank).
+std::optional<std::string> HighscoreBase(std::string_view address);
 
 // Each digit of the number's decimal text becomes the letter 98 + its value ("0" is "b", "9" is
 // "k"); a minus sign counts as 0.

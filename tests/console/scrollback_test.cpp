@@ -81,4 +81,38 @@ TEST(Scrollback, ALongSessionKeepsItsLastLinesAndTheConsoleWorksAtTheEdge) {
     EXPECT_LE(Lines(kept), MainConsole::kScrollbackLines + MainConsole::kTrimLines);
 }
 
+// Long lines are bounded in bytes as well: pasting whole files line after line keeps the console
+// at a few megabytes, from the start of a line, with the commands working at the edge.
+TEST(Scrollback, LongLinesAreBoundedInBytesToo) {
+    TestGame test;
+    WholeSessionView view;
+    Game game(test.platform, test.folder.Path(), view);
+    MainConsole& console = game.console;
+    test.AnswerIntro();
+    console.Form_Load();
+    test.platform.Pause(2000);
+    const std::string pasted(100'000, 'x');
+    for (int line = 0; line < 60; ++line) console.ConsolePrint(pasted, 0, true);
+    console.ShowPrompt();
+
+    const std::string& kept = console.Transcript();
+    EXPECT_GE(view.trims, 1);
+    EXPECT_LE(kept.size(), MainConsole::kScrollbackBytes + MainConsole::kTrimBytes);
+    EXPECT_GE(kept.size(), MainConsole::kScrollbackBytes - pasted.size() - 2);
+    EXPECT_EQ(view.session.substr(view.dropped), kept);
+    EXPECT_EQ(view.session.substr(view.dropped - 2, 2), "\r\n");
+    EXPECT_TRUE(kept.starts_with(pasted + "\r\n"));
+
+    for (char c : std::string("dir")) console.CommandLine_KeyPress(c);
+    console.CommandLine_KeyDown(ConsoleKey::Enter);
+    EXPECT_NE(kept.find("1 " + game.LangString("str81")), std::string::npos);
+    EXPECT_TRUE(kept.ends_with("\r\n\r\nroot[.]# "));
+
+    // A single line larger than the bound is the last line, and stays.
+    console.ConsolePrint(std::string(MainConsole::kScrollbackBytes + MainConsole::kTrimBytes, 'y'),
+                         0, false);
+    EXPECT_TRUE(kept.ends_with("y"));
+    EXPECT_EQ(kept.find("\r\n"), std::string::npos);
+}
+
 }  // namespace

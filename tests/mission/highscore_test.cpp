@@ -54,4 +54,44 @@ TEST(Highscore, TestHighscoreAsksFirstAndOpensTheAddressInTheBrowser) {
                                        "&data=dwebbwcwcwcdcwcgbhbc"});
 }
 
+// A server's address: scheme, host, an optional port and an optional base path, which the game's
+// own path and query follow; anything that could smuggle in a query or a user is refused.
+TEST(HighscoreBase, TakesSchemeHostPortAndPathAndNothingElse) {
+    const std::pair<const char*, const char*> addresses[] = {
+        {"http://h.example", "http://h.example"},
+        {"https://scores.example.net/", "https://scores.example.net"},
+        {"HTTPS://Scores.Example.NET:8443", "https://Scores.Example.NET:8443"},
+        {"http://127.0.0.1:8077", "http://127.0.0.1:8077"},
+        {"http://[::1]:8077/hs", "http://[::1]:8077/hs"},
+        {"https://h.example/games/zdl/", "https://h.example/games/zdl"},
+        {"https://h.example/a%20b", "https://h.example/a%20b"},
+        {"http://h.example/?x=1", nullptr},
+        {"http://h.example/#top", nullptr},
+        {"http://user@h.example", nullptr},
+        {"ftp://h.example", nullptr},
+        {"h.example", nullptr},
+        {"http://", nullptr},
+        {"http://h.example:0", nullptr},
+        {"http://h.example:99999", nullptr},
+        {"http://h.example:", nullptr},
+        {"http://h .example", nullptr},
+        {"http://-h.example", nullptr},
+        {"http://h.example/a b", nullptr},
+        {"http://h.example/a%2", nullptr},
+        {"javascript:alert(1)", nullptr},
+    };
+    for (const auto& [address, base] : addresses) {
+        SCOPED_TRACE(address);
+        const std::optional<std::string> taken = HighscoreBase(address);
+        if (base == nullptr) {
+            EXPECT_FALSE(taken.has_value()) << *taken;
+        } else {
+            ASSERT_TRUE(taken.has_value());
+            EXPECT_EQ(*taken, base);
+        }
+    }
+    EXPECT_EQ(HighscoreAddress(*HighscoreBase("https://h.example/games/"), "ab", "d"),
+              "https://h.example/games/zindrel/?zdl=zdlscore&h=ab&data=d");
+}
+
 }  // namespace

@@ -66,6 +66,8 @@ protected:
         if (withData) {
             QDir().mkpath(path + "/Lang");
             QDir().mkpath(path + "/MissionPack/Rookie");
+            if (!name.startsWith("no-english"))
+                QFile(path + "/Lang/English.zdl").open(QIODevice::WriteOnly);
         }
         return QDir::cleanPath(path);
     }
@@ -128,6 +130,43 @@ TEST_F(FolderChoice, AReadOnlyApplicationFolderKeepsThePlayersFilesInHisOwn) {
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(folders.data, P(candidates.beside));
     EXPECT_EQ(folders.user, P(candidates.userDefault));
+}
+
+// The player's folder follows the desktop's rule, and a variable without an absolute path is
+// no folder at all.
+TEST(UserDataFolder, FollowsXdgDataHomeThenHomeAndIgnoresRelativePaths) {
+    struct Case {
+        const char* xdgDataHome;
+        const char* home;
+        const char* folder;
+    };
+    const Case cases[] = {
+        {"/data/share", "/home/p", "/data/share/Zindrel"},
+        {"", "/home/p", "/home/p/.local/share/Zindrel"},
+        {"share", "/home/p", "/home/p/.local/share/Zindrel"},
+        {"./share", "home/p", ""},
+        {"", "", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(UserDataFolder(c.xdgDataHome, c.home), c.folder)
+            << c.xdgDataHome << " | " << c.home;
+}
+
+TEST_F(FolderChoice, NoUsersFolderIsNoFolderAndDataWithoutTheGamesAreAProblem) {
+    candidates.beside = Folder("usr/bin", false);
+    candidates.installed = {Folder("usr/share/zindrel", true)};
+    candidates.userDefault = "";
+    EXPECT_TRUE(Choose({}).user.empty());
+    // Given on the command line, the player's folder needs no default.
+    EXPECT_EQ(Choose({"--user-data", root.filePath("mine")}).user, P(root.filePath("mine")));
+
+    EXPECT_TRUE(DataFolderProblem(*Parsed({})).isEmpty());
+    EXPECT_TRUE(DataFolderProblem(*Parsed({"--data", candidates.installed[0]})).isEmpty());
+    const QString empty = Folder("empty", false);
+    EXPECT_TRUE(DataFolderProblem(*Parsed({"--data", empty})).contains(empty));
+    // Languages without the English one are no game data either.
+    const QString noEnglish = Folder("no-english", true);
+    EXPECT_FALSE(DataFolderProblem(*Parsed({"--data", noEnglish})).isEmpty());
 }
 
 }  // namespace
