@@ -5,35 +5,6 @@
 
 #include "app/game.h"
 
-std::string EncodeNumber(long long value) {
-    std::string encoded;
-    for (char c : std::to_string(value))
-        encoded += static_cast<char>(98 + (c >= '0' && c <= '9' ? c - '0' : 0));
-    return encoded;
-}
-
-std::int32_t HighscoreCheckValue(const std::string& handle, long long missionsCompleted,
-                                 long long playSeconds, long long bustedCount,
-                                 long long saveCount) {
-    // The intro never lets an empty handle through; should one come, it counts as one character.
-    const long long k = 1000 / static_cast<long long>(std::max<std::size_t>(handle.size(), 1));
-    // Computed in 64 bits, then wrapped: the service's 32-bit arithmetic sees the same number.
-    const auto check = static_cast<std::uint64_t>(
-        ((k + missionsCompleted) * playSeconds + bustedCount) * saveCount);
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(check));
-}
-
-std::string HighscoreData(const std::string& handle, long long missionsCompleted,
-                          long long playSeconds, long long bustedCount, long long saveCount) {
-    auto field = [](long long value) {
-        return value == 0 ? std::string("yUoX") : EncodeNumber(value);
-    };
-    const std::int32_t check =
-        HighscoreCheckValue(handle, missionsCompleted, playSeconds, bustedCount, saveCount);
-    return field(missionsCompleted) + "w" + field(playSeconds) + "w" + field(bustedCount) + "w" +
-           field(saveCount) + "w" + EncodeNumber(121) + "w" + field(check);
-}
-
 namespace {
 
 bool IsLetterOrDigit(char c) {

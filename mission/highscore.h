@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "mission/highscore_data.h"
+
 class Game;
 
 // Where the results go when nothing else is said: a reserved example host of ours. A player or a
@@ -19,19 +21,6 @@ inline constexpr const char* kDefaultHighscoreHost = "http://highscore.zindrel.e
 // own path and query follow; any trailing "/" goes. Nothing for anything else (a query, a
 // fragment, a user name, another scheme, a blank).
 std::optional<std::string> HighscoreBase(std::string_view address);
-
-// Each digit of the number's decimal text becomes the letter 98 + its value ("0" is "b", "9" is
-// "k"); a minus sign counts as 0.
-std::string EncodeNumber(long long value);
-
-// The check value, computed in 64 bits and wrapped to the signed 32 bits the service works in.
-std::int32_t HighscoreCheckValue(const std::string& handle, long long missionsCompleted,
-                                 long long playSeconds, long long bustedCount, long long saveCount);
-
-// The data string: missions, play seconds, busts, saves, the version 121 and the check value,
-// encoded and joined by "w", with "yUoX" for a 0.
-std::string HighscoreData(const std::string& handle, long long missionsCompleted,
-                          long long playSeconds, long long bustedCount, long long saveCount);
 
 // The whole address for a host; the handle is percent-encoded, so it cannot add or change fields
 // of the query.

@@ -49,7 +49,11 @@ def wait_for(condition, timeout, what):
             found = None
         if found:
             return found
-    subprocess.run(["import", "-window", "root", os.environ.get("ZINDREL_A11Y_SHOT", os.path.join(USER, "failure.png"))])
+    try:  # a picture of the screen, where ImageMagick is at hand
+        subprocess.run(["import", "-window", "root",
+                        os.environ.get("ZINDREL_A11Y_SHOT", os.path.join(USER, "failure.png"))])
+    except FileNotFoundError:
+        pass
     raise SystemExit("FAIL: gave up waiting for " + what)
 
 

@@ -11,6 +11,12 @@ for needed in Xvfb xdotool dbus-run-session /usr/bin/python3 "$launcher"; do
 done
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "skipped: pyatspi is missing"; exit 77; }
 
+# In the sanitizer build: the X keyboard library reads its atom names with strndup past their
+# end, which the strict string checks report; that code is the system's, not ours.
+if [ -n "${ASAN_OPTIONS:-}" ]; then
+  export ASAN_OPTIONS="${ASAN_OPTIONS//strict_string_checks=1/strict_string_checks=0}"
+fi
+
 work=$(mktemp -d)
 trap 'kill "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 # The game's data: the shipped language, the test's own machine and pack.
