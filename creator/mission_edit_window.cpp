@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -110,10 +111,11 @@ std::unique_ptr<MissionEditWindow> MissionEditWindow::Create(
 
 bool MissionEditWindow::Open(const std::filesystem::path& file,
                              const std::filesystem::path& instructionsFile, QWidget* parent,
-                             MessageFunction showMessage) {
+                             MessageFunction showMessage, const MissionSpot& spot) {
     std::unique_ptr<MissionEditWindow> window =
         Create(file, instructionsFile, parent, std::move(showMessage));
     if (!window) return false;
+    window->ShowSpot(spot);
     window->exec();
     return true;
 }
@@ -210,6 +212,31 @@ MissionEditWindow::MissionEditWindow(std::filesystem::path file, const MissionFi
     connect(save, &QPushButton::clicked, this, [this] { SaveMission(); });
     buttons->addWidget(save);
     layout->addLayout(buttons);
+}
+
+void MissionEditWindow::ShowSpot(const MissionSpot& spot) {
+    QWidget* field = instructions_;
+    switch (spot.field) {
+        case MissionField::kNone: break;
+        case MissionField::kTitle: field = title_; break;
+        case MissionField::kFrom: field = from_; break;
+        case MissionField::kEmail: field = email_; break;
+        case MissionField::kVirus: field = virus_; break;
+        case MissionField::kStealFiles: field = stealFiles_; break;
+        case MissionField::kKillFiles: field = killFiles_; break;
+        case MissionField::kFileSystem: field = fileSystem_; break;
+        case MissionField::kTelnet: field = telnet_; break;
+    }
+    for (int tab = 0; tab < tabs_->count(); ++tab)
+        if (tabs_->widget(tab) == field || tabs_->widget(tab)->isAncestorOf(field))
+            tabs_->setCurrentIndex(tab);
+    if (auto* box = qobject_cast<QPlainTextEdit*>(field); box != nullptr && field != instructions_) {
+        const QTextBlock block = box->document()->findBlockByNumber(spot.line);
+        QTextCursor cursor(block.isValid() ? block : box->document()->lastBlock());
+        box->setTextCursor(cursor);
+        box->ensureCursorVisible();
+    }
+    field->setFocus(Qt::OtherFocusReason);
 }
 
 MissionFields MissionEditWindow::Fields() const {

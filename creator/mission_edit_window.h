@@ -30,9 +30,14 @@ public:
                                                      MessageFunction showMessage = {});
     // Create, then run the editor modally until the author closes it. False when it never
     // opened.
+    // With a spot, the editor opens on the tab that holds it, the cursor on its line.
     static bool Open(const std::filesystem::path& file,
                      const std::filesystem::path& instructionsFile, QWidget* parent,
-                     MessageFunction showMessage = {});
+                     MessageFunction showMessage = {}, const MissionSpot& spot = {});
+
+    // Shows the tab of the spot's field and puts the keyboard focus on it, in a text box at the
+    // start of the spot's line; the instructions for no spot.
+    void ShowSpot(const MissionSpot& spot);
 
     // What the boxes hold now, in the mission file's terms.
     MissionFields Fields() const;

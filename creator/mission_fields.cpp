@@ -1,6 +1,7 @@
 // The editor's side of the mission file format.
 #include "mission_fields.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -112,6 +113,76 @@ std::optional<MissionFields> LoadMissionFields(const std::filesystem::path& file
     } catch (const FileReadError&) {
         return std::nullopt;
     }
+}
+
+MissionSpot LocateMissionLine(const std::filesystem::path& file, int lineNumber) {
+    try {
+        LineReader reader = LineReader::Open(file);
+        int number = 0;
+        auto next = [&] {
+            ++number;
+            return ReadLine(reader);
+        };
+        while (!reader.AtEnd() && number < lineNumber) {
+            const std::string line = next();
+            if (line.starts_with(";") || !line.starts_with("*")) continue;
+            const std::string header = UpperAscii(line);
+            if (header == "*INFECT_WITH_VIRUS") {
+                if (number == lineNumber) return {MissionField::kVirus, 0};
+                next();
+                if (number == lineNumber) return {MissionField::kVirus, 0};
+                continue;
+            }
+            // The fields a section's lines go to, and which of its lines count as field lines.
+            const bool mail = header == "*EMAIL";
+            MissionField field = MissionField::kNone;
+            if (mail) field = MissionField::kTitle;
+            else if (header == "*TELNET_LOGIN_SCREEN") field = MissionField::kTelnet;
+            else if (header == "*STEAL_FILE") field = MissionField::kStealFiles;
+            else if (header == "*DESTROY_FILE") field = MissionField::kKillFiles;
+            else if (header == "*FOLDER_STUCTURE") field = MissionField::kFileSystem;
+            if (field == MissionField::kNone) continue;
+            const bool files = field == MissionField::kStealFiles || field == MissionField::kKillFiles;
+            if (number == lineNumber) return {field, 0};
+            int counted = 0;  // field lines so far
+            // The spot of the section's n-th field line: the mail's first two lines are the
+            // title and the sender, the rest its text.
+            auto spotOf = [&](int n) {
+                if (!mail) return MissionSpot{field, n};
+                if (n < 2) return MissionSpot{n == 0 ? MissionField::kTitle : MissionField::kFrom, 0};
+                return MissionSpot{MissionField::kEmail, n - 2};
+            };
+            while (!reader.AtEnd()) {
+                const std::string body = next();
+                const bool end = body.compare(0, 4, "*END") == 0;
+                const bool skipped = files ? body == "0" : body.starts_with(";");
+                // *END leads to the field's last line; a skipped line to the field line after it.
+                if (number == lineNumber) return spotOf(end && counted > 0 ? counted - 1 : counted);
+                if (end) break;
+                if (!skipped) ++counted;
+            }
+        }
+    } catch (const FileReadError&) {
+    }
+    return {};
+}
+
+MissionField FieldOfProblem(const std::string& text) {
+    std::string lower;
+    for (char c : text) lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    const struct {
+        const char* word;
+        MissionField field;
+    } words[] = {
+        {"virus", MissionField::kVirus},        {"steal", MissionField::kStealFiles},
+        {"destroy", MissionField::kKillFiles},  {"wipe", MissionField::kKillFiles},
+        {"login screen", MissionField::kTelnet}, {"telnet", MissionField::kTelnet},
+        {"mail", MissionField::kEmail},          {"folder", MissionField::kFileSystem},
+        {"host", MissionField::kFileSystem},
+    };
+    for (const auto& w : words)
+        if (lower.find(w.word) != std::string::npos) return w.field;
+    return MissionField::kNone;
 }
 
 std::string MissionFileText(const MissionFields& fields, const std::string& fileName) {

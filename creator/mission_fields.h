@@ -33,6 +33,25 @@ inline constexpr const char* kPlaceholderFields[] = {
 // no whole number.
 std::optional<MissionFields> LoadMissionFields(const std::filesystem::path& file);
 
+// The editor's places a line of a mission file can land in.
+enum class MissionField { kNone, kTitle, kFrom, kEmail, kVirus, kStealFiles, kKillFiles,
+                          kFileSystem, kTelnet };
+struct MissionSpot {
+    MissionField field = MissionField::kNone;
+    int line = 0;  // the line within a multi-line field, from 0
+    bool operator==(const MissionSpot&) const = default;
+};
+
+// Where line `lineNumber` (from 1) of the mission file shows in the editor: a section's header
+// and its *END lead to the section's field (its first and its last line), a comment to the field
+// line after it; nothing for a line outside the sections or a file that cannot be read.
+MissionSpot LocateMissionLine(const std::filesystem::path& file, int lineNumber);
+
+// The field a problem of the pack checker that names no line is about, from its words (the
+// virus, the files to steal or to destroy, the login screen, the mail, the host's folders);
+// nothing when it names none of them.
+MissionField FieldOfProblem(const std::string& text);
+
 // The mission file's text: the file's own name, then the sections in their fixed order.
 std::string MissionFileText(const MissionFields& fields, const std::string& fileName);
 

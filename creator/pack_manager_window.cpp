@@ -55,8 +55,8 @@ PackManagerWindow::PackManagerWindow(PackManager manager, QWidget* parent)
     setObjectName("frmMissionEditStart");
     setWindowTitle(ToQString(PackManager::kTitle));
     showMessage_ = [this](const QString& text) { ShowQuenbryMessage(this, text); };
-    openEditor_ = [this](const std::filesystem::path& file) {
-        MissionEditWindow::Open(file, manager_.InstructionsFile(), this, showMessage_);
+    openEditor_ = [this](const std::filesystem::path& file, const MissionSpot& spot) {
+        MissionEditWindow::Open(file, manager_.InstructionsFile(), this, showMessage_, spot);
     };
 
     auto* layout = new QVBoxLayout(this);
@@ -152,10 +152,10 @@ void PackManagerWindow::CreatePackClicked() {
     showMessage_(ToQString(message));
 }
 
-void PackManagerWindow::OpenEditorOr(const PackManager::Choice& choice) {
+void PackManagerWindow::OpenEditorOr(const PackManager::Choice& choice, const MissionSpot& spot) {
     // The mission list stays as it was: choosing the pack again shows a newly saved file.
     if (choice.file)
-        openEditor_(*choice.file);
+        openEditor_(*choice.file, spot);
     else
         showMessage_(ToQString(choice.message));
 }
@@ -214,8 +214,22 @@ void PackManagerWindow::CheckFinished() {
 
 void PackManagerWindow::CheckLineOpened(QListWidgetItem* item) {
     const QByteArray mission = item->data(Qt::UserRole).toByteArray();
-    if (!mission.isEmpty())
-        OpenEditorOr(manager_.EditMission(checkedPack_.filename().string(), mission.toStdString()));
+    if (mission.isEmpty()) return;
+    const std::string line = FromQString(item->text());
+    const PackManager::Choice choice =
+        manager_.EditMission(checkedPack_.filename().string(), mission.toStdString());
+    // "m1.zdl:13: error: ..." leads to line 13; a problem of the whole file to the field it
+    // speaks of.
+    MissionSpot spot;
+    if (choice.file) {
+        const std::size_t colon = line.find(':');
+        const int number = std::atoi(line.c_str() + colon + 1);
+        if (number > 0)
+            spot = LocateMissionLine(*choice.file, number);
+        else
+            spot.field = FieldOfProblem(line.substr(line.find(':', colon + 1) + 1));
+    }
+    OpenEditorOr(choice, spot);
 }
 
 std::string PackManagerWindow::ChosenPack() const {

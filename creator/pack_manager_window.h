@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "creator/mission_fields.h"
 #include "creator/pack_manager.h"
 
 class QComboBox;
@@ -20,7 +21,8 @@ class PackManagerWindow : public QWidget {
     Q_OBJECT
 public:
     using MessageFunction = std::function<void(const QString&)>;
-    using EditorFunction = std::function<void(const std::filesystem::path&)>;
+    // The mission file, and the spot in it that a checker line leads to (none otherwise).
+    using EditorFunction = std::function<void(const std::filesystem::path&, const MissionSpot&)>;
 
     // The packs of the given folders; a path alone is a portable folder of packs.
     explicit PackManagerWindow(PackManager manager, QWidget* parent = nullptr);
@@ -48,7 +50,7 @@ protected:
 private:
     void PackChosen();
     void CreatePackClicked();
-    void OpenEditorOr(const PackManager::Choice& choice);
+    void OpenEditorOr(const PackManager::Choice& choice, const MissionSpot& spot = {});
     std::string ChosenPack() const;
     std::string ChosenMission() const;
     void CheckFinished();

@@ -425,7 +425,7 @@ TEST_F(CreatorWindowsTest, CheckPackListsTheCheckersLinesAndOpensTheMissionOfALi
     PackManagerWindow manager(folder);
     manager.SetMessageFunction(Recorder());
     std::vector<fs::path> opened;
-    manager.SetEditorFunction([&](const fs::path& file) { opened.push_back(file); });
+    manager.SetEditorFunction([&](const fs::path& file, const MissionSpot&) { opened.push_back(file); });
     auto* check = Find<QPushButton>(&manager, "cmdCheckPack");
     auto* lines = Find<QListWidget>(&manager, "lstCheck");
     ASSERT_NE(check, nullptr);
@@ -473,13 +473,81 @@ TEST_F(CreatorWindowsTest, CheckPackListsTheCheckersLinesAndOpensTheMissionOfALi
     EXPECT_TRUE(check->isEnabled());
 }
 
+// A checker line leads to the problem: the editor opens on the tab of the named line's field,
+// the cursor on that line; a problem of the whole file leads to the field it speaks of.
+TEST_F(CreatorWindowsTest, ACheckerLineOpensTheEditorOnTheTabAndLineItNames) {
+    WriteBytes(folder / "Alpha" / "m1.zdl",
+               "m1.zdl\r\n*EMAIL\r\njob\r\nfixer\r\nhost {attack_ip}\r\n;note\r\nsecond line\r\n"
+               "*END\r\n*INFECT_WITH_VIRUS\r\n0\r\n*END\r\n*STEAL_FILE\r\nsecret.doc\r\n"
+               "plans.doc\r\n*END\r\n*DESTROY_FILE\r\n0\r\n*END\r\n*FOLDER_STUCTURE\r\n+Logs\r\n"
+               "--{own_ip}\r\n*END\r\n*TELNET_LOGIN_SCREEN\r\nGATE\r\n*END\r\n");
+    const struct {
+        const char* line;
+        const char* tab;
+        const char* field;
+        int block;  // the cursor's line in a text box; -1 for a one-line field or a check box
+    } cases[] = {
+        {"m1.zdl:3: warning: the title is long", "Email", "title", -1},
+        {"m1.zdl:4: warning: no sender", "Email", "from", -1},
+        {"m1.zdl:7: error: unknown placeholder {x}", "Email", "email", 1},
+        {"m1.zdl:6: warning: a comment", "Email", "email", 1},
+        {"m1.zdl:8: warning: the mail ends here", "Email", "email", 1},
+        {"m1.zdl:10: error: the virus value is no number", "Objectives", "virus", -1},
+        {"m1.zdl:14: error: plans.doc is not on the host", "Objectives", "stealfiles", 1},
+        {"m1.zdl:17: warning: nothing to destroy", "Objectives", "killfiles", 0},
+        {"m1.zdl:21: error: a file outside a folder", "File System", "filesystem", 1},
+        {"m1.zdl:24: warning: the login screen is short", "Telnet Login", "telnet", 0},
+        {"m1.zdl: error: no {attack_ip}: the target gets an address that no mail tells",
+         "Email", "email", 0},
+        {"m1.zdl: error: the mission needs Virus Uploader", "Objectives", "virus", -1},
+        {"m1.zdl: error: the game cannot load this mission", "Instructions", "instructions", -1},
+    };
+    // The checker here is a stand-in that prints the lines of the table.
+    std::string script = "#!/bin/sh\n";
+    for (const auto& c : cases) script += std::string("printf '%s\\n' '") + c.line + "'\n";
+    WriteBytes(folder / "checker.sh", script);
+    fs::permissions(folder / "checker.sh", fs::perms::owner_all);
+
+    PackManagerWindow manager(folder);
+    manager.SetMessageFunction(Recorder());
+    std::vector<MissionSpot> spots;
+    manager.SetEditorFunction(
+        [&](const fs::path&, const MissionSpot& spot) { spots.push_back(spot); });
+    manager.SetCheckerProgram((folder / "checker.sh").c_str());
+    Choose(Find<QComboBox>(&manager, "edit"), "Alpha");
+    QTest::mouseClick(Find<QPushButton>(&manager, "cmdCheckPack"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!manager.CheckRunning(), 30000);
+    auto* lines = Find<QListWidget>(&manager, "lstCheck");
+    ASSERT_EQ(lines->count(), static_cast<int>(std::size(cases)));
+
+    auto editor = Editor(folder / "Alpha" / "m1.zdl");
+    ASSERT_NE(editor, nullptr);
+    auto* tabs = Find<QTabWidget>(editor.get(), "SSTab1");
+    for (int i = 0; i < lines->count(); ++i) {
+        const auto& c = cases[i];
+        spots.clear();
+        emit lines->itemActivated(lines->item(i));
+        ASSERT_EQ(spots.size(), 1u) << c.line;
+        editor->ShowSpot(spots[0]);
+        EXPECT_EQ(tabs->tabText(tabs->currentIndex()).toStdString(), c.tab) << c.line;
+        QWidget* focused = editor->focusWidget();
+        ASSERT_NE(focused, nullptr) << c.line;
+        EXPECT_EQ(focused->objectName().toStdString(), c.field) << c.line;
+        if (c.block >= 0) {
+            auto* box = qobject_cast<QPlainTextEdit*>(focused);
+            ASSERT_NE(box, nullptr) << c.line;
+            EXPECT_EQ(box->textCursor().blockNumber(), c.block) << c.line;
+        }
+    }
+}
+
 TEST_F(CreatorWindowsTest, TheMissionButtonsAskForAChoiceThenOpenTheRightFile) {
     for (const char* file : {"m1.zdl", "m2.zdl", "notes.txt"})
         WriteBytes(folder / "Alpha" / file, "");
     PackManagerWindow manager(folder);
     manager.SetMessageFunction(Recorder());
     std::vector<fs::path> opened;
-    manager.SetEditorFunction([&](const fs::path& file) { opened.push_back(file); });
+    manager.SetEditorFunction([&](const fs::path& file, const MissionSpot&) { opened.push_back(file); });
     auto* packs = Find<QComboBox>(&manager, "edit");
     auto* missions = Find<QComboBox>(&manager, "mission");
     auto* edit = Find<QPushButton>(&manager, "Command2");
