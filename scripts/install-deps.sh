@@ -6,9 +6,12 @@ set -euo pipefail
 
 # The two validators of the installed menu entries and metainfo are a few megabytes beside Qt's
 # hundreds, so every test run has them and their checks run instead of being skipped; so has the
-# screen-reader test its accessibility bus, its reader's library and its keyboard.
+# screen-reader test its accessibility bus, its reader's library and its keyboard. The scores
+# server needs its HTTP library and the two database drivers; its tests a PostgreSQL server
+# (for a throwaway cluster) and a browser that plays the player's.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libgtest-dev libbenchmark-dev xvfb xauth time
-  desktop-file-utils appstream at-spi2-core dbus-daemon python3-pyatspi xdotool "$@")
+  desktop-file-utils appstream at-spi2-core dbus-daemon python3-pyatspi xdotool
+  libcpp-httplib-dev libqt6sql6-sqlite libqt6sql6-psql postgresql chromium xdg-utils "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# The screen-reader test: the game in a private X server, D-Bus session and AT-SPI bus, read by
-# screen_reader_test.py. Exits 77 (skipped) when the machine lacks the programs it needs.
-#   screen_reader_test.sh BUILD_DIR
+# A private desktop for a test that plays the real game through its windows: its own X server,
+# D-Bus session and AT-SPI bus, and the game's data (the built language and machine, the test's
+# own FileSystem and MissionPack folders); then the test's Python script runs as
+#   SCRIPT GAME DATA_FOLDER USER_FOLDER [ARGUMENT]...
+# Exits 77 (skipped) when the machine lacks the programs it needs.
+#   private_desktop.sh BUILD_DIR TEST_DATA_FOLDER SCRIPT [ARGUMENT]...
 set -euo pipefail
 build=$1
-here=$(cd "$(dirname "$0")" && pwd)
+test_data=$2
+script=$3
+shift 3
 launcher=/usr/libexec/at-spi-bus-launcher
 for needed in Xvfb xdotool dbus-run-session /usr/bin/python3 "$launcher"; do
   command -v "$needed" >/dev/null || { echo "skipped: $needed is missing"; exit 77; }
@@ -23,7 +28,7 @@ trap 'kill "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir -p "$work/data/Lang" "$work/user"
 cp "$build/Zindrel/Lang/English.zdl" "$work/data/Lang/"
 cp "$build/Zindrel/zindrel.zdl" "$work/data/"
-cp -r "$here/data/FileSystem" "$here/data/MissionPack" "$work/data/"
+cp -r "$test_data/FileSystem" "$test_data/MissionPack" "$work/data/"
 
 # A display of our own: Xvfb picks a free number and tells it.
 exec 3<> "$work/display"
@@ -38,8 +43,7 @@ dbus-run-session -- bash -c '
   "$0" --launch-immediately >/dev/null 2>&1 &
   bus=$!
   sleep 1
-  /usr/bin/python3 "$1" "$2" "$3" "$4"
+  /usr/bin/python3 "$@"
   status=$?
   kill $bus 2>/dev/null
-  exit $status' "$launcher" "$here/screen_reader_test.py" "$build/Zindrel/zindrel" \
-  "$work/data" "$work/user"
+  exit $status' "$launcher" "$script" "$build/Zindrel/zindrel" "$work/data" "$work/user" "$@"
