@@ -16,6 +16,7 @@
 #include <random>
 #include <thread>
 
+#include "app/file_routines.h"
 #include "crash_writers.h"
 #include "harness/disk_faults.h"
 #include "harness/test_game.h"
@@ -174,6 +175,25 @@ TEST(SavedGamePair, AKilledSaveLeavesLoadOneWholeSave) {
         "saved game and file system: %d kills, %d inside the pair; LOAD restored version 0 "
         "%d times, version 1 %d times, refused %d, mixed %d\n",
         kills, inside, restored[0], restored[1], refused, mixed);
+
+    // With the saved game read-only every SAVE fails, and a kill at any moment of one leaves
+    // both files of the kept pair as they were.
+    const fs::path saved = folder.Path() / "Save/neo-Pack.zdl";
+    const fs::path files = folder.Path() / "FileSystem/neo-Packfs.zdl";
+    const int keptVersion = LoadedVersion(folder.Path());
+    const auto keptSaved = ReadWholeFile(saved), keptFiles = ReadWholeFile(files);
+    ASSERT_TRUE(keptSaved && keptFiles);
+    fs::permissions(saved, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    for (int kill = 0; kill < kills / 10; ++kill) {
+        const pid_t pid = StartWriter(writer.name, folder.Path(), "forever");
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % window));
+        ::kill(pid, SIGKILL);
+        WaitFor(pid);
+        ASSERT_EQ(ReadWholeFile(saved), keptSaved) << "after kill " << kill;
+        ASSERT_EQ(ReadWholeFile(files), keptFiles) << "after kill " << kill;
+        ASSERT_EQ(LoadedVersion(folder.Path()), keptVersion) << "after kill " << kill;
+    }
+    fs::permissions(saved, fs::perms::owner_write, fs::perm_options::add);
 }
 
 INSTANTIATE_TEST_SUITE_P(Writers, CrashTest, testing::ValuesIn(CrashWriters()),
