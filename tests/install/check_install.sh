@@ -44,6 +44,13 @@ if [ "$mode" = layout ]; then
       share/doc/zindrel-scores/copyright; do
       [ -f "$stage/$file" ] || fail "$file is not installed"
     done
+    # systemd accepts the unit, pointed at the staged program and manual page.
+    if command -v systemd-analyze > /dev/null && [ -d "$build/man" ]; then
+      sed "s|/usr/bin/zindrel-scores|$stage/bin/zindrel-scores|" \
+        "$stage/lib/systemd/system/zindrel-scores.service" > "$stage/zindrel-scores.service"
+      MANPATH="$share/man" systemd-analyze verify "$stage/zindrel-scores.service" ||
+        fail "systemd-analyze verify zindrel-scores.service"
+    fi
   fi
   # The manual pages, where the build made them (help2man at hand).
   if [ -d "$build/man" ]; then
