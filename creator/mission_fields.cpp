@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <map>
 #include <vector>
 
 #include "app/file_routines.h"
@@ -115,7 +116,18 @@ std::optional<MissionFields> LoadMissionFields(const std::filesystem::path& file
     }
 }
 
-MissionSpot LocateMissionLine(const std::filesystem::path& file, int lineNumber) {
+namespace {
+
+std::size_t FieldLineCount(const std::string& text) {
+    std::size_t lines = 1;
+    for (std::size_t at = text.find(kLineEnd); at != std::string::npos; at = text.find(kLineEnd, at + 2))
+        ++lines;
+    return lines;
+}
+
+// Walks the file as LoadMissionFields reads it, counting lines; the spot may lie past a field's
+// end (a header of a section given twice whose second part is empty), the caller keeps it in.
+MissionSpot WalkToLine(const std::filesystem::path& file, int lineNumber) {
     try {
         LineReader reader = LineReader::Open(file);
         int number = 0;
@@ -123,6 +135,8 @@ MissionSpot LocateMissionLine(const std::filesystem::path& file, int lineNumber)
             ++number;
             return ReadLine(reader);
         };
+        // The lines each multi-line field holds so far: a section given twice adds to its field.
+        std::map<MissionField, int> held;
         while (!reader.AtEnd() && number < lineNumber) {
             const std::string line = next();
             if (line.starts_with(";") || !line.starts_with("*")) continue;
@@ -133,38 +147,60 @@ MissionSpot LocateMissionLine(const std::filesystem::path& file, int lineNumber)
                 if (number == lineNumber) return {MissionField::kVirus, 0};
                 continue;
             }
-            // The fields a section's lines go to, and which of its lines count as field lines.
+            // The field a section's lines go to, and which of its lines count as field lines.
             const bool mail = header == "*EMAIL";
             MissionField field = MissionField::kNone;
-            if (mail) field = MissionField::kTitle;
+            if (mail) field = MissionField::kEmail;
             else if (header == "*TELNET_LOGIN_SCREEN") field = MissionField::kTelnet;
             else if (header == "*STEAL_FILE") field = MissionField::kStealFiles;
             else if (header == "*DESTROY_FILE") field = MissionField::kKillFiles;
             else if (header == "*FOLDER_STUCTURE") field = MissionField::kFileSystem;
             if (field == MissionField::kNone) continue;
             const bool files = field == MissionField::kStealFiles || field == MissionField::kKillFiles;
-            if (number == lineNumber) return {field, 0};
-            int counted = 0;  // field lines so far
+            int counted = 0;  // field lines of this section so far
             // The spot of the section's n-th field line: the mail's first two lines are the
             // title and the sender, the rest its text.
             auto spotOf = [&](int n) {
-                if (!mail) return MissionSpot{field, n};
+                if (!mail) return MissionSpot{field, held[field] + n};
                 if (n < 2) return MissionSpot{n == 0 ? MissionField::kTitle : MissionField::kFrom, 0};
-                return MissionSpot{MissionField::kEmail, n - 2};
+                return MissionSpot{MissionField::kEmail, held[field] + n - 2};
             };
+            if (number == lineNumber) return spotOf(0);
             while (!reader.AtEnd()) {
                 const std::string body = next();
                 const bool end = body.compare(0, 4, "*END") == 0;
                 const bool skipped = files ? body == "0" : body.starts_with(";");
-                // *END leads to the field's last line; a skipped line to the field line after it.
-                if (number == lineNumber) return spotOf(end && counted > 0 ? counted - 1 : counted);
+                // *END and a skipped line lead to the field line before them (the first, at the
+                // section's start): one that is surely there.
+                if (number == lineNumber)
+                    return spotOf((end || skipped) && counted > 0 ? counted - 1 : counted);
                 if (end) break;
                 if (!skipped) ++counted;
             }
+            held[field] += mail ? std::max(counted - 2, 0) : counted;
         }
     } catch (const FileReadError&) {
     }
     return {};
+}
+
+}  // namespace
+
+MissionSpot LocateMissionLine(const std::filesystem::path& file, int lineNumber) {
+    const std::optional<MissionFields> fields = LoadMissionFields(file);
+    if (!fields) return {};
+    MissionSpot spot = WalkToLine(file, lineNumber);
+    const std::string* text = nullptr;
+    switch (spot.field) {
+        case MissionField::kEmail: text = &fields->email; break;
+        case MissionField::kStealFiles: text = &fields->stealfiles; break;
+        case MissionField::kKillFiles: text = &fields->killfiles; break;
+        case MissionField::kFileSystem: text = &fields->filesystem; break;
+        case MissionField::kTelnet: text = &fields->telnet; break;
+        default: spot.line = 0;
+    }
+    if (text != nullptr) spot.line = std::min(spot.line, static_cast<int>(FieldLineCount(*text)) - 1);
+    return spot;
 }
 
 MissionField FieldOfProblem(const std::string& text) {

@@ -43,8 +43,8 @@ struct MissionSpot {
 };
 
 // Where line `lineNumber` (from 1) of the mission file shows in the editor: a section's header
-// and its *END lead to the section's field (its first and its last line), a comment to the field
-// line after it; nothing for a line outside the sections or a file that cannot be read.
+// leads to its field's first line, *END and a comment (or a "0" in a file list) to the field line
+// before them; nothing for a line outside the sections or a file that cannot be read.
 MissionSpot LocateMissionLine(const std::filesystem::path& file, int lineNumber);
 
 // The field a problem of the pack checker that names no line is about, from its words (the

@@ -1,9 +1,39 @@
-// Quenbry's mission reader on any bytes: a file it reads saves, reads back and keeps every field.
+// Quenbry's mission reader on any bytes: a file it reads saves, reads back and keeps every field,
+// and every line of it that a checker line may name leads to a line the editor's field holds.
+#include <algorithm>
+
 #include "creator/mission_fields.h"
 #include "fuzz_support.h"
 #include "harness/test_game.h"
 
 namespace {
+
+std::size_t LinesIn(const std::string& text) {
+    std::size_t lines = 1;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2))
+        ++lines;
+    return lines;
+}
+
+void CheckSpots(const std::filesystem::path& file, const MissionFields& fields, std::string_view input) {
+    // The first lines, where the sections of a real mission lie; each call reads the whole file.
+    const std::size_t lines = std::min<std::size_t>(std::count(input.begin(), input.end(), '\r') + 1, 48);
+    for (std::size_t number = 1; number <= lines; ++number) {
+        const MissionSpot spot = LocateMissionLine(file, static_cast<int>(number));
+        FUZZ_CHECK(spot.line >= 0);
+        switch (spot.field) {
+            case MissionField::kNone:
+            case MissionField::kTitle:
+            case MissionField::kFrom:
+            case MissionField::kVirus: FUZZ_CHECK(spot.line == 0); break;
+            case MissionField::kEmail: FUZZ_CHECK(spot.line < static_cast<int>(LinesIn(fields.email))); break;
+            case MissionField::kStealFiles: FUZZ_CHECK(spot.line < static_cast<int>(LinesIn(fields.stealfiles))); break;
+            case MissionField::kKillFiles: FUZZ_CHECK(spot.line < static_cast<int>(LinesIn(fields.killfiles))); break;
+            case MissionField::kFileSystem: FUZZ_CHECK(spot.line < static_cast<int>(LinesIn(fields.filesystem))); break;
+            case MissionField::kTelnet: FUZZ_CHECK(spot.line < static_cast<int>(LinesIn(fields.telnet))); break;
+        }
+    }
+}
 
 void CheckCreatorMission(std::string_view input) {
     TempAppFolder folder;
@@ -13,6 +43,7 @@ void CheckCreatorMission(std::string_view input) {
     if (!first) return;
     FUZZ_CHECK(first->title.find('\r') == std::string::npos);
     FUZZ_CHECK(first->from.find('\r') == std::string::npos);
+    CheckSpots(file, *first, input);
     FUZZ_CHECK(SaveMissionFields(file, *first));
     const std::string written = folder.Read("Pack/m1.zdl");
     FUZZ_CHECK(written == MissionFileText(*first, "m1.zdl"));
