@@ -137,6 +137,7 @@ MissionEditWindow::MissionEditWindow(std::filesystem::path file, const MissionFi
     layout->addWidget(tabs_, 1);
 
     instructions_ = TextBox("instructions", this);
+    instructions_->setAccessibleName("Instructions");
     instructions_->setReadOnly(true);
     instructions_->setPlainText(ForTextBox(instructions));
     tabs_->addTab(instructions_, "Instructions");
@@ -183,11 +184,13 @@ MissionEditWindow::MissionEditWindow(std::filesystem::path file, const MissionFi
     steal_ = checkBox("steal", "Steal file(s) from the remote host?", fields.steal);
     objectivesLayout->addWidget(steal_);
     stealFiles_ = TextBox("stealfiles", objectivesPage);
+    stealFiles_->setAccessibleName("Files to steal");
     stealFiles_->setPlainText(ForTextBox(fields.stealfiles));
     objectivesLayout->addWidget(stealFiles_, 1);
     delete_ = checkBox("delete", "Kill file(s) on the remote host?", fields.del);
     objectivesLayout->addWidget(delete_);
     killFiles_ = TextBox("killfiles", objectivesPage);
+    killFiles_->setAccessibleName("Files to kill");
     killFiles_->setPlainText(ForTextBox(fields.killfiles));
     objectivesLayout->addWidget(killFiles_, 1);
     objectivesLayout->addWidget(Hint(
@@ -195,10 +198,12 @@ MissionEditWindow::MissionEditWindow(std::filesystem::path file, const MissionFi
     tabs_->addTab(objectivesPage, "Objectives");
 
     fileSystem_ = TextBox("filesystem", this);
+    fileSystem_->setAccessibleName("File system");
     fileSystem_->setPlainText(ForTextBox(fields.filesystem));
     tabs_->addTab(fileSystem_, "File System");
 
     telnet_ = TextBox("telnet", this);
+    telnet_->setAccessibleName("Telnet login screen");
     telnet_->setPlainText(ForTextBox(fields.telnet));
     tabs_->addTab(telnet_, "Telnet Login");
 

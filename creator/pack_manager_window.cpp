@@ -102,6 +102,7 @@ PackManagerWindow::PackManagerWindow(PackManager manager, QWidget* parent)
     // What the pack checker found, one problem a line; a double-click opens the mission.
     checkLines_ = new QListWidget(missionBox);
     checkLines_->setObjectName("lstCheck");
+    checkLines_->setAccessibleName("Check results");
     checkLines_->setToolTip("Double-click a line to open its mission");
     checkLines_->setWordWrap(true);
     checkLines_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
