@@ -140,3 +140,21 @@ def on_name(event):
 
 pyatspi.Registry.registerEventListener(on_insert, "object:text-changed:insert")
 pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
+
+
+def read_mail(console, on_open=None):
+    """Opens the waiting mail from its button, reads the host, port and login it names (the test
+    packs' mails name them as "host: ...", "port: ..." and "login: ...") and closes the reader
+    with Escape. on_open, when given, gets the reader's window first."""
+    import re
+    click(wait_for(lambda: find(console, "push button", "Mail 1"), 20, "the mail button"))
+    mail = wait_for(lambda: window("dialog", "Mail Reader v1.0"), 5, "the mail reader")
+    if on_open is not None:
+        on_open(mail)
+    text = find(mail, "text", "Mail").queryText()
+    body = text.getText(0, text.characterCount)
+    found = [re.search(pattern, body).group(1)
+             for pattern in (r"host: (\S+)", r"port: (\d+)", r"login: (\S+)")]
+    keys("Escape")
+    wait_for(lambda: window("dialog", "Mail Reader v1.0") is None, 5, "the mail reader closed")
+    return found

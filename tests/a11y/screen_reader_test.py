@@ -79,16 +79,7 @@ try:
 
     # The mail: its button's new name is heard, its text read through AT-SPI.
     wait_for(lambda: ("push button", "Mail 1") in heard["names"], 15, "the mail announced")
-    click(find(console, "push button", "Mail 1"))
-    mail = wait_for(lambda: window("dialog", "Mail Reader v1.0"), 5, "the mail reader")
-    check_tree(mail, "mail reader")
-    text = find(mail, "text", "Mail").queryText()
-    body = text.getText(0, text.characterCount)
-    address = re.search(r"host: (\S+)", body).group(1)
-    port = re.search(r"port: (\d+)", body).group(1)
-    login = re.search(r"login: (\S+)", body).group(1)
-    keys("Escape")
-    wait_for(lambda: window("dialog", "Mail Reader v1.0") is None, 5, "the mail reader closed")
+    address, port, login = read_mail(console, lambda mail: check_tree(mail, "mail reader"))
 
     def visit(button, title, where, progress=False):
         """Opens a tool window from its button, reads its tree and closes it with Escape."""

@@ -67,16 +67,7 @@ try:
     wait_for(lambda: "root[.]# " in "".join(heard["insert"]), 10, "the first prompt")
 
     # The mission: its mail names the host, the port and the login.
-    wait_for(lambda: find(console, "push button", "Mail 1"), 20, "the mail")
-    click(find(console, "push button", "Mail 1"))
-    mail = wait_for(lambda: window("dialog", "Mail Reader v1.0"), 5, "the mail reader")
-    text = find(mail, "text", "Mail").queryText()
-    body = text.getText(0, text.characterCount)
-    host = re.search(r"host: (\S+)", body).group(1)
-    port = re.search(r"port: (\d+)", body).group(1)
-    login = re.search(r"login: (\S+)", body).group(1)
-    keys("Escape")
-    wait_for(lambda: window("dialog", "Mail Reader v1.0") is None, 5, "the mail reader closed")
+    host, port, login = read_mail(console)
 
     def close_message(what):
         wait_for(lambda: window("dialog", "Zindrel Message"), 15, what)
