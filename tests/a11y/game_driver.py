@@ -158,3 +158,13 @@ def read_mail(console, on_open=None):
     keys("Escape")
     wait_for(lambda: window("dialog", "Mail Reader v1.0") is None, 5, "the mail reader closed")
     return found
+
+
+def end(process):
+    """Asks a program to end, and ends it when it does not within five seconds."""
+    process.terminate()
+    try:
+        process.wait(5)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()

@@ -124,11 +124,7 @@ try:
                           ("File Destroyer", "File Wiper (extra strong) v1.0")):
         visit(button, title, title, progress=True)
 finally:
-    game.terminate()
-    try:
-        game.wait(5)
-    except subprocess.TimeoutExpired:
-        game.kill()
+    end(game)
 
 if failures:
     print(f"{len(failures)} problem(s)")

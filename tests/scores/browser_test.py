@@ -120,13 +120,8 @@ try:
                         "--window-size=900,420", "--screenshot=" + PICTURE, address + "/"],
                        check=True, capture_output=True)
 finally:
-    game.terminate()
-    try:
-        game.wait(5)
-    except subprocess.TimeoutExpired:
-        game.kill()
-    server.terminate()
-    server.wait(5)
+    end(game)
+    end(server)
 
 if failures:
     print(f"{len(failures)} problem(s)")
