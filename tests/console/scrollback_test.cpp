@@ -39,14 +39,22 @@ public:
     int trims = 0;
 };
 
-TEST(Scrollback, ALongSessionKeepsItsLastLinesAndTheConsoleWorksAtTheEdge) {
+// A console started and past its boot text, printing into a view that keeps the whole session.
+class Scrollback : public testing::Test {
+protected:
+    Scrollback() {
+        test.AnswerIntro();
+        console.Form_Load();
+        test.platform.Pause(2000);
+    }
+
     TestGame test;
     WholeSessionView view;
-    Game game(test.platform, test.folder.Path(), view);
+    Game game{test.platform, test.folder.Path(), view};
     MainConsole& console = game.console;
-    test.AnswerIntro();
-    console.Form_Load();
-    test.platform.Pause(2000);
+};
+
+TEST_F(Scrollback, ALongSessionKeepsItsLastLinesAndTheConsoleWorksAtTheEdge) {
     const auto type = [&](std::string_view text) {
         for (char c : text) {
             console.CommandLine_KeyDown(ConsoleKey::Other);
@@ -83,14 +91,7 @@ TEST(Scrollback, ALongSessionKeepsItsLastLinesAndTheConsoleWorksAtTheEdge) {
 
 // Long lines are bounded in bytes as well: pasting whole files line after line keeps the console
 // at a few megabytes, from the start of a line, with the commands working at the edge.
-TEST(Scrollback, LongLinesAreBoundedInBytesToo) {
-    TestGame test;
-    WholeSessionView view;
-    Game game(test.platform, test.folder.Path(), view);
-    MainConsole& console = game.console;
-    test.AnswerIntro();
-    console.Form_Load();
-    test.platform.Pause(2000);
+TEST_F(Scrollback, LongLinesAreBoundedInBytesToo) {
     const std::string pasted(100'000, 'x');
     for (int line = 0; line < 60; ++line) console.ConsolePrint(pasted, 0, true);
     console.ShowPrompt();
