@@ -4,6 +4,7 @@
 #include <QDir>
 
 #include "app/qt_command_line.h"
+#include "creator/focus_ring_window.h"
 #include "creator/pack_manager_window.h"
 
 namespace {
@@ -29,6 +30,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     NameProgram();
     QGuiApplication::setDesktopFileName("org.zindrel.Quenbry");
+    FocusRingWindow::Install();
     ProgramCommandLine commandLine(kDescription);
     commandLine.Process();
 

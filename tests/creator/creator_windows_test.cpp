@@ -21,11 +21,13 @@
 #include <string>
 
 #include "creator/every_byte_mission.h"
+#include "creator/focus_ring_window.h"
 #include "creator/mission_edit_window.h"
 #include "creator/mission_fields.h"
 #include "creator/pack_manager.h"
 #include "creator/pack_manager_window.h"
 #include "harness/disk_faults.h"
+#include "windows/focus_ring.h"
 
 namespace fs = std::filesystem;
 
@@ -617,6 +619,37 @@ TEST_F(CreatorWindowsTest, AddMissionRunsTheEditorModallyAndLeavesTheListAsItWas
     Choose(missions, "m1.zdl");
     QTest::mouseClick(Find<QPushButton>(&manager, "Command2"), Qt::LeftButton);
     EXPECT_EQ(messages, QStringList{kReadFailed});
+}
+
+// The keyboard's place shows on every control of both windows: a ring that stands out by 3:1
+// from the control unfocused and from its surroundings, measured on the rendered window.
+TEST_F(CreatorWindowsTest, EveryFocusableControlShowsARingThatStandsOut) {
+    FocusRingWindow::Install();  // as main does
+    WriteBytes(folder / "Alpha" / "m1.zdl", "m1.zdl\r\n*EMAIL\r\njob\r\nfixer\r\nhi\r\n*END\r\n");
+    PackManagerWindow manager(folder);
+    auto editor = Editor(folder / "Alpha" / "m1.zdl");
+    ASSERT_NE(editor, nullptr);
+    auto* tabs = Find<QTabWidget>(editor.get(), "SSTab1");
+    std::vector<std::pair<QWidget*, std::string>> windows = {{&manager, "pack manager"}};
+    for (int tab = 0; tab < tabs->count(); ++tab) windows.push_back({editor.get(), tabs->tabText(tab).toStdString()});
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        auto [window, name] = windows[i];
+        if (window == editor.get()) tabs->setCurrentIndex(static_cast<int>(i) - 1);
+        window->show();
+        window->activateWindow();
+        QApplication::processEvents();
+        const std::vector<QWidget*> controls = Focusable(window);
+        EXPECT_FALSE(controls.empty()) << name;
+        for (QWidget* control : controls)
+            EXPECT_GE(FocusRing(window, control), 0.9)
+                << name << " " << control->metaObject()->className() << " "
+                << control->objectName().toStdString();
+    }
+    // A closed editor takes its ring along; the next focus change brings one back.
+    editor.reset();
+    auto* check = Find<QPushButton>(&manager, "cmdCheckPack");
+    manager.activateWindow();
+    EXPECT_GE(FocusRing(&manager, check), 0.9);
 }
 
 }  // namespace
