@@ -28,8 +28,6 @@ FocusRingWindow::FocusRingWindow() {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
-    // Decoration: a screen reader has nothing to say of it.
-    setAccessibleName(QString());
     hide();
 }
 
@@ -72,9 +70,6 @@ bool FocusRingWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void FocusRingWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QRect all = rect();
-    for (int i = 0; i < kWidth; ++i) {
-        painter.setPen(Colour());
-        painter.drawRect(all.adjusted(i, i, -i - 1, -i - 1));
-    }
+    painter.setPen(Colour());
+    for (int i = 0; i < kWidth; ++i) painter.drawRect(rect().adjusted(i, i, -i - 1, -i - 1));
 }

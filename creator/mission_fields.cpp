@@ -62,9 +62,11 @@ MissionFields NewMissionFields() {
     return fields;
 }
 
-std::optional<MissionFields> LoadMissionFields(const std::filesystem::path& file) {
+namespace {
+
+// The fields of a mission file's text, as LoadMissionFields gives them.
+std::optional<MissionFields> ReadMissionFields(LineReader reader) {
     try {
-        LineReader reader = LineReader::Open(file);
         MissionFields fields;
         FieldText email, stealfiles, killfiles, filesystem, telnet;
         while (!reader.AtEnd()) {
@@ -116,6 +118,16 @@ std::optional<MissionFields> LoadMissionFields(const std::filesystem::path& file
     }
 }
 
+}  // namespace
+
+std::optional<MissionFields> LoadMissionFields(const std::filesystem::path& file) {
+    try {
+        return ReadMissionFields(LineReader::Open(file));
+    } catch (const FileReadError&) {
+        return std::nullopt;
+    }
+}
+
 namespace {
 
 std::size_t FieldLineCount(const std::string& text) {
@@ -127,9 +139,8 @@ std::size_t FieldLineCount(const std::string& text) {
 
 // Walks the file as LoadMissionFields reads it, counting lines; the spot may lie past a field's
 // end (a header of a section given twice whose second part is empty), the caller keeps it in.
-MissionSpot WalkToLine(const std::filesystem::path& file, int lineNumber) {
+MissionSpot WalkToLine(LineReader reader, int lineNumber) {
     try {
-        LineReader reader = LineReader::Open(file);
         int number = 0;
         auto next = [&] {
             ++number;
@@ -184,25 +195,7 @@ MissionSpot WalkToLine(const std::filesystem::path& file, int lineNumber) {
     return {};
 }
 
-}  // namespace
-
-MissionSpot LocateMissionLine(const std::filesystem::path& file, int lineNumber) {
-    const std::optional<MissionFields> fields = LoadMissionFields(file);
-    if (!fields) return {};
-    MissionSpot spot = WalkToLine(file, lineNumber);
-    const std::string* text = nullptr;
-    switch (spot.field) {
-        case MissionField::kEmail: text = &fields->email; break;
-        case MissionField::kStealFiles: text = &fields->stealfiles; break;
-        case MissionField::kKillFiles: text = &fields->killfiles; break;
-        case MissionField::kFileSystem: text = &fields->filesystem; break;
-        case MissionField::kTelnet: text = &fields->telnet; break;
-        default: spot.line = 0;
-    }
-    if (text != nullptr) spot.line = std::min(spot.line, static_cast<int>(FieldLineCount(*text)) - 1);
-    return spot;
-}
-
+// The field a problem that names no line speaks of, from its words.
 MissionField FieldOfProblem(const std::string& text) {
     std::string lower;
     for (char c : text) lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
@@ -219,6 +212,39 @@ MissionField FieldOfProblem(const std::string& text) {
     for (const auto& w : words)
         if (lower.find(w.word) != std::string::npos) return w.field;
     return MissionField::kNone;
+}
+
+}  // namespace
+
+MissionSpot LocateMissionLine(const std::filesystem::path& file, int lineNumber) {
+    const std::optional<std::string> bytes = ReadWholeFile(file);
+    if (!bytes) return {};
+    const std::optional<MissionFields> fields = ReadMissionFields(LineReader(*bytes));
+    if (!fields) return {};
+    MissionSpot spot = WalkToLine(LineReader(*bytes), lineNumber);
+    const std::string* text = nullptr;
+    switch (spot.field) {
+        case MissionField::kEmail: text = &fields->email; break;
+        case MissionField::kStealFiles: text = &fields->stealfiles; break;
+        case MissionField::kKillFiles: text = &fields->killfiles; break;
+        case MissionField::kFileSystem: text = &fields->filesystem; break;
+        case MissionField::kTelnet: text = &fields->telnet; break;
+        default: spot.line = 0;
+    }
+    if (text != nullptr) spot.line = std::min(spot.line, static_cast<int>(FieldLineCount(*text)) - 1);
+    return spot;
+}
+
+MissionSpot SpotOfCheckLine(const std::filesystem::path& file, const std::string& line) {
+    // "m1.zdl:13: error: ..." names line 13; "m1.zdl: error: ..." the whole file.
+    const std::size_t colon = line.find(':');
+    if (colon == std::string::npos) return {};
+    const int number = std::atoi(line.c_str() + colon + 1);
+    if (number > 0) return LocateMissionLine(file, number);
+    const std::size_t text = line.find(':', colon + 1);
+    MissionSpot spot;
+    if (text != std::string::npos) spot.field = FieldOfProblem(line.substr(text + 1));
+    return spot;
 }
 
 std::string MissionFileText(const MissionFields& fields, const std::string& fileName) {

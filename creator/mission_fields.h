@@ -47,10 +47,11 @@ struct MissionSpot {
 // before them; nothing for a line outside the sections or a file that cannot be read.
 MissionSpot LocateMissionLine(const std::filesystem::path& file, int lineNumber);
 
-// The field a problem of the pack checker that names no line is about, from its words (the
-// virus, the files to steal or to destroy, the login screen, the mail, the host's folders);
-// nothing when it names none of them.
-MissionField FieldOfProblem(const std::string& text);
+// Where a line of the pack checker's output about this mission file leads: the spot of the line
+// it names, or for a problem that names no line the field its words speak of (the virus, the
+// files to steal or to destroy, the login screen, the mail, the host's folders); nothing when it
+// names none of them.
+MissionSpot SpotOfCheckLine(const std::filesystem::path& file, const std::string& line);
 
 // The mission file's text: the file's own name, then the sections in their fixed order.
 std::string MissionFileText(const MissionFields& fields, const std::string& fileName);

@@ -216,20 +216,10 @@ void PackManagerWindow::CheckFinished() {
 void PackManagerWindow::CheckLineOpened(QListWidgetItem* item) {
     const QByteArray mission = item->data(Qt::UserRole).toByteArray();
     if (mission.isEmpty()) return;
-    const std::string line = FromQString(item->text());
     const PackManager::Choice choice =
         manager_.EditMission(checkedPack_.filename().string(), mission.toStdString());
-    // "m1.zdl:13: error: ..." leads to line 13; a problem of the whole file to the field it
-    // speaks of.
-    MissionSpot spot;
-    if (choice.file) {
-        const std::size_t colon = line.find(':');
-        const int number = std::atoi(line.c_str() + colon + 1);
-        if (number > 0)
-            spot = LocateMissionLine(*choice.file, number);
-        else
-            spot.field = FieldOfProblem(line.substr(line.find(':', colon + 1) + 1));
-    }
+    const MissionSpot spot =
+        choice.file ? SpotOfCheckLine(*choice.file, FromQString(item->text())) : MissionSpot{};
     OpenEditorOr(choice, spot);
 }
 

@@ -21,7 +21,7 @@ struct ScoresLimits {
     std::size_t handleBytes = 10;        // the game's handle, in its code page
     std::size_t dataBytes = 96;          // six fields of at most eleven letters and their "w"
     int submissionsPerMinute = 20;       // per client address; 0: no limit
-    std::size_t trackedAddresses = 100000;  // the limiter forgets the oldest minute past this
+    std::size_t trackedAddresses = 100000;  // past this many, the minute starts afresh
 };
 
 class ScoresService {

@@ -630,20 +630,10 @@ TEST_F(CreatorWindowsTest, EveryFocusableControlShowsARingThatStandsOut) {
     auto editor = Editor(folder / "Alpha" / "m1.zdl");
     ASSERT_NE(editor, nullptr);
     auto* tabs = Find<QTabWidget>(editor.get(), "SSTab1");
-    std::vector<std::pair<QWidget*, std::string>> windows = {{&manager, "pack manager"}};
-    for (int tab = 0; tab < tabs->count(); ++tab) windows.push_back({editor.get(), tabs->tabText(tab).toStdString()});
-    for (std::size_t i = 0; i < windows.size(); ++i) {
-        auto [window, name] = windows[i];
-        if (window == editor.get()) tabs->setCurrentIndex(static_cast<int>(i) - 1);
-        window->show();
-        window->activateWindow();
-        QApplication::processEvents();
-        const std::vector<QWidget*> controls = Focusable(window);
-        EXPECT_FALSE(controls.empty()) << name;
-        for (QWidget* control : controls)
-            EXPECT_GE(FocusRing(window, control), 0.9)
-                << name << " " << control->metaObject()->className() << " "
-                << control->objectName().toStdString();
+    ExpectRingsOnEveryControl(&manager, "pack manager");
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        ExpectRingsOnEveryControl(editor.get(), tabs->tabText(tab).toStdString());
     }
     // A closed editor takes its ring along; the next focus change brings one back.
     editor.reset();

@@ -2,11 +2,14 @@
 // Quenbry's alike.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QImage>
 #include <QWidget>
 #include <algorithm>
 #include <iterator>
+#include <string>
 #include <vector>
 
 #include "windows/contrast.h"
@@ -73,3 +76,15 @@ inline std::vector<QWidget*> Focusable(QWidget* window) {
     return controls;
 }
 
+// Shows the window and expects a ring on 90 % or more of every side of each of its controls.
+inline void ExpectRingsOnEveryControl(QWidget* window, const std::string& name) {
+    window->show();
+    window->activateWindow();
+    QApplication::processEvents();
+    const std::vector<QWidget*> controls = Focusable(window);
+    EXPECT_FALSE(controls.empty()) << name;
+    for (QWidget* control : controls)
+        EXPECT_GE(FocusRing(window, control), 0.9)
+            << name << " " << control->metaObject()->className() << " "
+            << control->objectName().toStdString();
+}

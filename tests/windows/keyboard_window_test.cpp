@@ -395,17 +395,6 @@ TEST(SystemBoxKeys, StandardKeysAnswerButNotInTheFirstMoment) {
 
 // --- The focus ring ---------------------------------------------------------------------------
 
-void ExpectRingsOnEveryControl(QWidget* window, const char* name) {
-    window->show();
-    window->activateWindow();
-    QApplication::processEvents();
-    const std::vector<QWidget*> controls = Focusable(window);
-    EXPECT_FALSE(controls.empty()) << name;
-    for (QWidget* control : controls)
-        EXPECT_GE(FocusRing(window, control), 0.9)
-            << name << " " << control->objectName().toStdString();
-}
-
 TEST_F(KeysInWindows, EveryFocusableControlShowsARingThatStandsOut) {
     LogIn();
     state.MailSubject = "job";
