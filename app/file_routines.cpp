@@ -97,9 +97,7 @@ std::string ReadLine(LineReader& reader) {
     return line;
 }
 
-namespace {
-
-bool MatchesWildcard(const std::string& pattern, const std::string& name) {
+bool MatchesWildcard(std::string_view pattern, std::string_view name) {
     std::size_t p = 0, n = 0, starP = std::string::npos, starN = 0;
     while (n < name.size()) {
         if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
@@ -118,6 +116,8 @@ bool MatchesWildcard(const std::string& pattern, const std::string& name) {
     while (p < pattern.size() && pattern[p] == '*') ++p;
     return p == pattern.size();
 }
+
+namespace {
 
 bool IsNormalFile(const fs::path& path) {
     const std::string name = path.filename().string();

@@ -71,6 +71,10 @@ std::string UpperAscii(std::string_view text);
 // file of that folder.
 bool FileExists(const std::filesystem::path& path);
 
+// True when a name matches a pattern in which '*' stands for any run of characters and '?' for
+// any one; letter case counts.
+bool MatchesWildcard(std::string_view pattern, std::string_view name);
+
 // True when a name taken from a player, an author or a settings file can name a file or folder
 // right inside a given folder, and nowhere else, on every desktop system: no path separator,
 // drive, wildcard or control character (NUL included), not "." or "..", not ending in a dot or

@@ -36,17 +36,18 @@ void Game::PlaySoundFile(const std::string& name, int flags) {
         platform.StartSound(file);
         return;
     }
-    if (!FileExists(file)) return;
+    if (!folders.Files().IsFile(file)) return;
     // Sound devices report the end of a sound unreliably, so the wait is the length of the sound
     // the file holds. Nothing of the game runs meanwhile: a command waiting for its sound must
     // not find another command run inside it.
-    const int duration = WaveDurationMilliseconds(file);
+    const int duration = WaveDurationMilliseconds(file, folders.Files());
     if (platform.StartSound(file) && duration > 0) platform.WaitForSound(duration);
 }
 
 bool Game::SaveSettings() {
     // The player's folder may not be there yet on the first save of an installed game.
-    return ::SaveSettings(folders.ForWriting("Zindrel.ini").parent_path(), settings);
+    return ::SaveSettings(folders.ForWriting("Zindrel.ini").parent_path(), settings,
+                          folders.Files());
 }
 
 void Game::ShowIntro() {

@@ -2,18 +2,12 @@
 #include "game_folders.h"
 
 #include <algorithm>
-#include <system_error>
 
 #include "file_routines.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-bool Exists(const fs::path& path) {
-    std::error_code error;
-    return fs::exists(path, error);
-}
 
 // Both lists come sorted; an equal name is listed once.
 std::vector<std::string> Merge(std::vector<std::string> users,
@@ -29,21 +23,20 @@ std::vector<std::string> Merge(std::vector<std::string> users,
 }  // namespace
 
 fs::path GameFolders::Find(const fs::path& relative) const {
-    const fs::path own = FindIgnoringCase(user / relative);
-    if (Exists(own)) return own;
-    return FindIgnoringCase(data / relative);
+    const fs::path own = store->Find(user / relative);
+    if (user == data) return own;
+    if (store->Exists(own)) return own;
+    return store->Find(data / relative);
 }
 
 fs::path GameFolders::ForWriting(const fs::path& relative) const {
     const fs::path target = user / relative;
-    std::error_code ignored;
-    fs::create_directories(target.parent_path(), ignored);
+    store->MakeFolders(target.parent_path());
     return target;
 }
 
 bool GameFolders::IsUsers(const fs::path& relative) const {
-    std::error_code error;
-    return fs::is_directory(user / relative, error);
+    return store->IsFolder(user / relative);
 }
 
 fs::path GameFolders::FolderOf(const fs::path& relative) const {
@@ -51,12 +44,12 @@ fs::path GameFolders::FolderOf(const fs::path& relative) const {
 }
 
 std::vector<std::string> GameFolders::ListFolders(const fs::path& relative) const {
-    if (user == data) return ::ListFolders(user / relative);
-    return Merge(::ListFolders(user / relative), ::ListFolders(data / relative));
+    if (user == data) return store->Folders(user / relative);
+    return Merge(store->Folders(user / relative), store->Folders(data / relative));
 }
 
 std::vector<std::string> GameFolders::ListFiles(const fs::path& relative,
                                                 std::string_view extension) const {
-    if (user == data) return ::ListFiles(user / relative, extension);
-    return Merge(::ListFiles(user / relative, extension), ::ListFiles(data / relative, extension));
+    if (user == data) return store->Files(user / relative, extension);
+    return Merge(store->Files(user / relative, extension), store->Files(data / relative, extension));
 }

@@ -8,14 +8,23 @@
 #include <string_view>
 #include <vector>
 
+#include "app/file_store.h"
+
 struct GameFolders {
     // The shipped data: languages, sounds, the default file system, the help text, the packs.
     std::filesystem::path data;
     // The player's: settings, saved games and file systems, and any packs or languages of his own.
     std::filesystem::path user;
+    // Where both lie: the disk, or a folder in memory.
+    FileStore* store = &DiskFiles();
+
+    FileStore& Files() const { return *store; }
 
     // A folder that holds the data and takes the player's files as well.
-    static GameFolders Portable(const std::filesystem::path& folder) { return {folder, folder}; }
+    static GameFolders Portable(const std::filesystem::path& folder,
+                                FileStore& files = DiskFiles()) {
+        return {folder, folder, &files};
+    }
 
     // The file or folder to read for a path relative to the game's folders: the player's when he
     // has one of that name (found without regard to case), else the shipped one.

@@ -6,7 +6,7 @@
 #include "app/text_helpers.h"
 
 void IntroForm::OnLoad() {
-    game_.settings = LoadSettings(game_.folders.user);
+    game_.settings = LoadSettings(game_.folders.user, game_.folders.Files());
     // The shipped packs and the player's own; his wins on an equal name.
     packs_ = game_.folders.ListFolders("MissionPack");
     selectedPack_ = -1;

@@ -1,9 +1,9 @@
 // Looking texts up in the language files, with the English fallback and the recovery question.
 #include "lang_table.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
+#include <array>
+#include <cstdint>
 
 #include "file_routines.h"
 #include "game.h"
@@ -30,52 +30,68 @@ std::filesystem::path LangTable::LanguageFile(const std::string& language) const
     return game_.folders.Find(std::filesystem::path("Lang") / (language + ".zdl"));
 }
 
-const LangTable::ReadFile& LangTable::Current(const std::filesystem::path& path) {
-    const std::filesystem::path file = FindIgnoringCase(path);
-    struct stat status {};
-    if (::stat(file.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        // Nothing readable there now (missing, or a folder); nothing is kept.
-        files_.erase(file);
-        throw FileReadError("not a readable file: " + path.string());
-    }
-    const auto size = static_cast<std::uintmax_t>(status.st_size);
-    const auto found = files_.find(file);
-    if (found != files_.end() && found->second.size == size &&
-        found->second.modifiedSeconds == status.st_mtim.tv_sec &&
-        found->second.modifiedNanoseconds == status.st_mtim.tv_nsec)
-        return found->second;
+std::shared_ptr<const LangTable::Parsed> LangTable::Parse(std::string bytes) {
+    // Files parsed lately, by their bytes, shared by every table: games come and go (the pack
+    // checker starts one for each look at a pack), while the language files stay the same. A
+    // file is kept from the second time it is parsed on, so a file read once holds no memory
+    // beyond its table. Every game runs on one thread.
+    static std::map<std::string, std::shared_ptr<const Parsed>> recent;
+    static std::array<std::uint64_t, 8> seen{};
+    static std::size_t nextSeen = 0;
+    if (const auto known = recent.find(bytes); known != recent.end()) return known->second;
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const unsigned char c : bytes) hash = (hash ^ c) * 1099511628211ull;
+    const bool again = std::find(seen.begin(), seen.end(), hash) != seen.end();
+    if (!again) seen[nextSeen++ % seen.size()] = hash;
 
-    files_.erase(file);
-    ReadFile read;
-    read.size = size;
-    read.modifiedSeconds = status.st_mtim.tv_sec;
-    read.modifiedNanoseconds = status.st_mtim.tv_nsec;
-    LineReader reader = LineReader::Open(file);
+    auto read = std::make_shared<Parsed>();
+    LineReader reader(bytes);
     try {
         do {
-            read.lines.push_back(ReadLine(reader));
+            read->lines.push_back(ReadLine(reader));
         } while (!reader.AtEnd());
     } catch (const FileReadError&) {
-        read.breakAt = read.lines.size();
+        read->breakAt = read->lines.size();
     }
-    for (std::size_t i = 0; i < read.lines.size(); ++i) {
-        if (read.lines[i].empty()) {
-            read.breakAt = std::min(read.breakAt, i);
+    for (std::size_t i = 0; i < read->lines.size(); ++i) {
+        if (read->lines[i].empty()) {
+            read->breakAt = std::min(read->breakAt, i);
             break;
         }
-        read.firstLineOfKey.emplace(UpperCase(KeyOf(read.lines[i])), i);
+        read->firstLineOfKey.emplace(UpperCase(KeyOf(read->lines[i])), i);
     }
-    return files_.emplace(file, std::move(read)).first->second;
+    if (!again) return read;
+    if (recent.size() >= seen.size()) recent.clear();
+    recent.emplace(std::move(bytes), read);
+    return read;
+}
+
+const LangTable::Parsed& LangTable::Current(const std::filesystem::path& path) {
+    // The path is a found one already (LanguageFile).
+    const FileStore& store = game_.folders.Files();
+    const std::filesystem::path& file = path;
+    const std::optional<FileVersion> version = store.VersionOf(file);
+    if (!version) {
+        // Nothing readable there now (missing, or a folder); nothing is kept.
+        files_.erase(file.native());
+        throw FileReadError("not a readable file: " + path.string());
+    }
+    const auto found = files_.find(file.native());
+    if (found != files_.end() && found->second.version == *version) return *found->second.parsed;
+
+    files_.erase(file.native());
+    ReadFile read{*version, Parse(store.Read(file))};
+    return *files_.emplace(file.native(), std::move(read)).first->second.parsed;
 }
 
 // As a scan from the first line would go: it stops at the first line holding the key, or fails
 // at a line it cannot get past, or ends with the file's last line.
 LangTable::Scan LangTable::ScanFile(const std::filesystem::path& path, const std::string& key) {
-    const ReadFile& file = Current(path);
+    const Parsed& file = Current(path);
     const auto line = file.firstLineOfKey.find(UpperCase(key));
     if (line != file.firstLineOfKey.end() && line->second < file.breakAt)
         return {true, file.lines[line->second]};
-    if (file.breakAt != ReadFile::kNoBreak) throw FileReadError("language file breaks off");
+    if (file.breakAt != Parsed::kNoBreak) throw FileReadError("language file breaks off");
     return {false, file.lines.back()};
 }
 

@@ -5,10 +5,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
+
+#include "app/file_store.h"
 
 class Game;
 
@@ -26,16 +29,17 @@ private:
     // A language file as read: its lines in order, where a scan would break off, and the keys'
     // first lines. It is read again only when the file's size or modification time changed, so
     // an edit made during play shows at the next lookup all the same.
-    struct ReadFile {
-        std::uintmax_t size = 0;
-        std::int64_t modifiedSeconds = 0;
-        std::int64_t modifiedNanoseconds = 0;
+    struct Parsed {
         std::vector<std::string> lines;
         // The first line a scan cannot get past (an empty line, or the end of a file whose last
         // read failed); none when every line reads.
         std::size_t breakAt = kNoBreak;
         std::unordered_map<std::string, std::size_t> firstLineOfKey;  // by upper-case key
         static constexpr std::size_t kNoBreak = static_cast<std::size_t>(-1);
+    };
+    struct ReadFile {
+        FileVersion version;
+        std::shared_ptr<const Parsed> parsed;
     };
     struct Scan {
         bool matched = false;
@@ -44,9 +48,10 @@ private:
 
     std::optional<std::string> TryLookup(const std::string& key);
     Scan ScanFile(const std::filesystem::path& file, const std::string& key);
-    const ReadFile& Current(const std::filesystem::path& file);
+    const Parsed& Current(const std::filesystem::path& file);
+    static std::shared_ptr<const Parsed> Parse(std::string bytes);
     std::filesystem::path LanguageFile(const std::string& language) const;
 
     Game& game_;
-    std::map<std::filesystem::path, ReadFile> files_;
+    std::map<std::string, ReadFile> files_;  // by path
 };

@@ -37,9 +37,9 @@ std::int16_t LeadingNumber16(const std::string& text) {
     return static_cast<std::int16_t>(value);
 }
 
-Settings LoadSettings(const std::filesystem::path& folder) {
+Settings LoadSettings(const std::filesystem::path& folder, const FileStore& files) {
     try {
-        LineReader reader = LineReader::Open(SettingsFile(folder));
+        LineReader reader = files.Open(SettingsFile(folder));
         Settings settings;
         settings.Language = DelimitedField(ReadLine(reader));
         settings.SoundOn = LeadingNumber16(ReadLine(reader));
@@ -50,9 +50,10 @@ Settings LoadSettings(const std::filesystem::path& folder) {
     }
 }
 
-bool SaveSettings(const std::filesystem::path& folder, const Settings& settings) {
+bool SaveSettings(const std::filesystem::path& folder, const Settings& settings,
+                  FileStore& files) {
     const std::string bytes = settings.Language + std::string(kCrLf) +
                               PrintNumber(settings.SoundOn) + std::string(kCrLf) +
                               PrintNumber(settings.TypeSoundOn) + std::string(kCrLf);
-    return WriteFileAtomically(SettingsFile(folder), bytes);
+    return files.Write(SettingsFile(folder), bytes);
 }

@@ -2,9 +2,7 @@
 #include "wave_file.h"
 
 #include <algorithm>
-#include <fstream>
 #include <string>
-#include <system_error>
 
 namespace {
 
@@ -44,15 +42,12 @@ int WaveDurationFromHeader(std::string_view bytes, std::uint64_t fileSize) {
     return static_cast<int>(std::min<std::uint64_t>(milliseconds, kMaxSoundMilliseconds));
 }
 
-int WaveDurationMilliseconds(const std::filesystem::path& file) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error)) return 0;
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (error) return 0;
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return 0;
-    std::string header(4096, '\0');
-    in.read(header.data(), static_cast<std::streamsize>(header.size()));
-    header.resize(static_cast<std::size_t>(in.gcount()));
-    return WaveDurationFromHeader(header, size);
+int WaveDurationMilliseconds(const std::filesystem::path& file, const FileStore& files) {
+    const std::optional<FileVersion> version = files.VersionOf(file);
+    if (!version) return 0;
+    try {
+        return WaveDurationFromHeader(files.ReadStart(file, 4096), version->size);
+    } catch (const FileReadError&) {
+        return 0;
+    }
 }

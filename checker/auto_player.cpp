@@ -45,8 +45,10 @@ struct Lost {
 
 class Player {
 public:
-    Player(const std::filesystem::path& packFolder, const std::filesystem::path& dataFolder)
-        : scratch_(dataFolder, packFolder), game_(platform_, scratch_.Path(), view_) {
+    Player(const std::filesystem::path& packFolder, const std::filesystem::path& dataFolder,
+           const FileStore& files)
+        : scratch_(dataFolder, packFolder, files),
+          game_(platform_, GameFolders::Portable(scratch_.Path(), scratch_.Files()), view_) {
         platform_.logTimers = false;
         platform_.whenAnyShown = [this](ModalForm& form) {
             if (auto* message = dynamic_cast<MessageForm*>(&form))
@@ -280,7 +282,8 @@ bool PackPlay::AllWon() const {
                                             [](const MissionPlay& play) { return play.won; });
 }
 
-PackPlay PlayPack(const std::filesystem::path& packFolder, const std::filesystem::path& dataFolder) {
-    Player player(packFolder, dataFolder);
+PackPlay PlayPack(const std::filesystem::path& packFolder, const std::filesystem::path& dataFolder,
+                  const FileStore& files) {
+    Player player(packFolder, dataFolder, files);
     return player.Play();
 }

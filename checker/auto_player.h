@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/file_store.h"
+
 struct MissionPlay {
     std::string file;
     bool won = false;
@@ -27,4 +29,5 @@ struct PackPlay {
 };
 
 // dataFolder holds the game's data (Lang/English.zdl, FileSystem/defaultfs.zdl).
-PackPlay PlayPack(const std::filesystem::path& packFolder, const std::filesystem::path& dataFolder);
+PackPlay PlayPack(const std::filesystem::path& packFolder, const std::filesystem::path& dataFolder,
+                  const FileStore& files = DiskFiles());

@@ -1,22 +1,19 @@
 // Reading a text file the game's way, for the checkers.
 #include "file_text.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "app/file_routines.h"
 
-std::optional<std::string> ReadAsTheGameDoes(const std::filesystem::path& path) {
+std::optional<std::string> ReadAsTheGameDoes(const std::filesystem::path& path,
+                                             const FileStore& files) {
     try {
         // The game's own reader decides whether the file can be read at all (a folder, past the
         // size limits, unreadable).
-        LineReader reader = LineReader::Open(path);
+        LineReader reader = files.Open(path);
         while (!reader.AtEnd()) ReadLine(reader);
+        return files.Read(path);
     } catch (const FileReadError&) {
         return std::nullopt;
     }
-    std::ifstream in(FindIgnoringCase(path), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 std::vector<TextLine> CutLines(const std::string& bytes) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/file_store.h"
+
 struct TextLine {
     std::string text;
     int number = 0;  // from 1
@@ -14,7 +16,8 @@ struct TextLine {
 
 // The file's bytes when the game's own reader can read it (a normal file within the size
 // limits); nothing otherwise.
-std::optional<std::string> ReadAsTheGameDoes(const std::filesystem::path& file);
+std::optional<std::string> ReadAsTheGameDoes(const std::filesystem::path& file,
+                                             const FileStore& files = DiskFiles());
 inline constexpr const char* kUnreadableFile =
     "the game cannot read the file (no normal file, or past the size limits of 8 MiB, 64 KiB a "
     "line and 200,000 lines)";

@@ -18,8 +18,12 @@ int Count(const std::vector<Problem>& problems, bool error) {
 }
 
 bool IsGameKey(const std::string& upperKey) {
-    return std::any_of(kLanguageKeys.begin(), kLanguageKeys.end(),
-                       [&upperKey](const char* key) { return UpperCase(key) == upperKey; });
+    static const std::set<std::string, std::less<>> keys = [] {
+        std::set<std::string, std::less<>> upper;
+        for (const char* key : kLanguageKeys) upper.insert(UpperCase(key));
+        return upper;
+    }();
+    return keys.contains(upperKey);
 }
 
 std::string Trimmed(const std::string& text) {
@@ -46,7 +50,8 @@ std::string LanguageReport::Summary() const {
            " texts, " + count(Errors(), "error") + ", " + count(Warnings(), "warning");
 }
 
-LanguageReport CheckLanguage(const std::filesystem::path& path, const std::string& shownAs) {
+LanguageReport CheckLanguage(const std::filesystem::path& path, const std::string& shownAs,
+                             const FileStore& files) {
     LanguageReport report;
     report.file = shownAs;
     auto problem = [&report](int line, bool error, std::string text) {
@@ -54,7 +59,7 @@ LanguageReport CheckLanguage(const std::filesystem::path& path, const std::strin
     };
     const bool english = EqualsIgnoringCase(path.filename().string(), "English.zdl");
 
-    const std::optional<std::string> bytes = ReadAsTheGameDoes(path);
+    const std::optional<std::string> bytes = ReadAsTheGameDoes(path, files);
     if (!bytes) {
         problem(0, true, kUnreadableFile);
         return report;

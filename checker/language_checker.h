@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/file_store.h"
 #include "checker/problem.h"
 
 struct LanguageReport {
@@ -21,4 +22,5 @@ struct LanguageReport {
 
 // shownAs is how the problems name the file; English.zdl is the fallback of every other
 // language, so a key it lacks is an error there.
-LanguageReport CheckLanguage(const std::filesystem::path& file, const std::string& shownAs);
+LanguageReport CheckLanguage(const std::filesystem::path& file, const std::string& shownAs,
+                             const FileStore& files = DiskFiles());

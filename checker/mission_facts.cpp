@@ -176,10 +176,11 @@ private:
 
 }  // namespace
 
-MissionFacts ReadMissionFacts(const std::filesystem::path& path, const std::string& selfName) {
+MissionFacts ReadMissionFacts(const std::filesystem::path& path, const std::string& selfName,
+                              const FileStore& files) {
     MissionFacts facts;
     facts.file = path.filename().string();
-    const std::optional<std::string> bytes = ReadAsTheGameDoes(path);
+    const std::optional<std::string> bytes = ReadAsTheGameDoes(path, files);
     if (!bytes) {
         facts.problems.push_back({facts.file, 0, true, kUnreadableFile});
         return facts;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/file_store.h"
 #include "checker/problem.h"
 
 // A file or folder line of the host's file system, as written (placeholders unfilled).
@@ -44,7 +45,8 @@ struct MissionFacts {
 
 // Reads one mission file of a pack. The self-name line must be the name the game builds for it
 // ("m3.zdl"), whatever case the file's own name has on the disk.
-MissionFacts ReadMissionFacts(const std::filesystem::path& file, const std::string& selfName);
+MissionFacts ReadMissionFacts(const std::filesystem::path& file, const std::string& selfName,
+                              const FileStore& files = DiskFiles());
 
 // The placeholders a mission line may hold.
 inline constexpr const char* kPlaceholders[] = {"{hacker}",       "{attack_ip}",   "{random_ip}",

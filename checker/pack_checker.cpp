@@ -46,13 +46,14 @@ bool Random(const std::string& name) {
 
 // Whether the game itself reads each mission (the checker's own reading must never be kinder
 // than the game's): the missions started in order in a game of the checker's own.
-std::vector<bool> GameReads(const fs::path& packFolder, const fs::path& dataFolder, int missions) {
+std::vector<bool> GameReads(const fs::path& packFolder, const fs::path& dataFolder, int missions,
+                            const FileStore& files) {
     std::vector<bool> reads;
-    ScratchFolder scratch(dataFolder, packFolder);
+    ScratchFolder scratch(dataFolder, packFolder, files);
     VirtualPlatform platform;
     platform.logTimers = false;
     ConsoleView view;
-    Game game(platform, scratch.Path(), view);
+    Game game(platform, GameFolders::Portable(scratch.Path(), scratch.Files()), view);
     game.state.HackerHandle = "checker";
     game.state.MissionPackName = scratch.PackName();
     for (int number = 1; number <= missions; ++number) {
@@ -73,10 +74,10 @@ struct PlayerMachine {
     std::set<std::string> programs;  // upper case
 };
 
-PlayerMachine ReadPlayerMachine(const fs::path& dataFolder) {
+PlayerMachine ReadPlayerMachine(const fs::path& dataFolder, const FileStore& files) {
     PlayerMachine machine;
     try {
-        LineReader reader = LineReader::Open(dataFolder / "FileSystem/defaultfs.zdl");
+        LineReader reader = files.Open(dataFolder / "FileSystem/defaultfs.zdl");
         while (!reader.AtEnd()) {
             const std::string line = ReadLine(reader);
             if (line.starts_with("+") && EqualsIgnoringCase(line.substr(1), "DOWNLOADS"))
@@ -114,18 +115,18 @@ std::string PackName(const fs::path& packFolder) {
     return folder.filename().string();
 }
 
-PackReport CheckPack(const fs::path& packFolder, const fs::path& dataFolder) {
+PackReport CheckPack(const fs::path& packFolder, const fs::path& dataFolder,
+                     const FileStore& files) {
     PackReport report;
     report.pack = PackName(packFolder);
-    std::error_code error;
-    if (!fs::is_directory(packFolder, error)) {
+    if (!files.IsFolder(packFolder)) {
         report.problems.push_back({report.pack, 0, true, "no such pack folder"});
         return report;
     }
 
     // The missions the game reaches: m1.zdl, m2.zdl and so on, up to the first gap.
-    while (FileExists(packFolder / MissionName(report.missions + 1))) ++report.missions;
-    const std::vector<std::string> zdlFiles = ListFiles(packFolder, ".zdl");
+    while (files.IsFile(packFolder / MissionName(report.missions + 1))) ++report.missions;
+    const std::vector<std::string> zdlFiles = files.Files(packFolder, ".zdl");
     std::vector<Problem> others;
     if (zdlFiles.empty()) {
         report.problems.push_back({report.pack, 0, true, "the pack holds no mission file"});
@@ -145,7 +146,7 @@ PackReport CheckPack(const fs::path& packFolder, const fs::path& dataFolder) {
                                     next + " missing instead of the pack's summary"});
     }
 
-    const PlayerMachine machine = ReadPlayerMachine(dataFolder);
+    const PlayerMachine machine = ReadPlayerMachine(dataFolder, files);
     if (!machine.readable)
         report.problems.push_back({"defaultfs.zdl", 0, true,
                                    "the player's machine (FileSystem/defaultfs.zdl of the game's "
@@ -153,8 +154,8 @@ PackReport CheckPack(const fs::path& packFolder, const fs::path& dataFolder) {
 
     std::vector<MissionFacts> missions;
     for (int number = 1; number <= report.missions; ++number)
-        missions.push_back(ReadMissionFacts(packFolder / MissionName(number), MissionName(number)));
-    const std::vector<bool> gameReads = GameReads(packFolder, dataFolder, report.missions);
+        missions.push_back(ReadMissionFacts(packFolder / MissionName(number), MissionName(number), files));
+    const std::vector<bool> gameReads = GameReads(packFolder, dataFolder, report.missions, files);
 
     // Tools the player can hold: those on the own machine from the start, then those on the
     // host of every mission played.

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/file_store.h"
+
 #include "checker/problem.h"
 
 struct PackReport {
@@ -25,7 +27,8 @@ std::string PackName(const std::filesystem::path& packFolder);
 // dataFolder holds the game's data (the player's machine FileSystem/defaultfs.zdl, the English
 // texts); the pack folder may lie anywhere.
 PackReport CheckPack(const std::filesystem::path& packFolder,
-                     const std::filesystem::path& dataFolder);
+                     const std::filesystem::path& dataFolder,
+                     const FileStore& files = DiskFiles());
 
 // The tool programs, by the button each installs, in the order the console lists them.
 struct ToolProgram {

@@ -9,7 +9,7 @@ std::optional<FileSystemRecord> Game::ReadFileSystem(const std::string& name) {
     if (!IsPlainName(name + "fs.zdl")) return std::nullopt;
     try {
         LineReader reader =
-            LineReader::Open(folders.Find(std::filesystem::path("FileSystem") / (name + "fs.zdl")));
+            folders.Files().Open(folders.Find(std::filesystem::path("FileSystem") / (name + "fs.zdl")));
         return FileSystemFromText(reader.TakeBytes());
     } catch (const FileReadError&) {
         return std::nullopt;

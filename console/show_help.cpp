@@ -4,11 +4,11 @@
 
 void MainConsole::ShowHelp(bool fromButton) {
     const std::filesystem::path helpFile = game_.folders.Find("zindrel.zdl");
-    if (!FileExists(helpFile)) return;
+    if (!game_.folders.Files().IsFile(helpFile)) return;
     ClearTranscript();
     game_.platform.Sleep(100);
     try {
-        LineReader reader = LineReader::Open(helpFile);
+        LineReader reader = game_.folders.Files().Open(helpFile);
         while (!reader.AtEnd()) ConsolePrint(ReadLine(reader), 0, true);
     } catch (const FileReadError&) {
         game_.ShowMessage(game_.LangString("str8"));

@@ -120,9 +120,10 @@ std::optional<MissionFields> ReadMissionFields(LineReader reader) {
 
 }  // namespace
 
-std::optional<MissionFields> LoadMissionFields(const std::filesystem::path& file) {
+std::optional<MissionFields> LoadMissionFields(const std::filesystem::path& file,
+                                               const FileStore& files) {
     try {
-        return ReadMissionFields(LineReader::Open(file));
+        return ReadMissionFields(files.Open(file));
     } catch (const FileReadError&) {
         return std::nullopt;
     }
@@ -216,8 +217,9 @@ MissionField FieldOfProblem(const std::string& text) {
 
 }  // namespace
 
-MissionSpot LocateMissionLine(const std::filesystem::path& file, int lineNumber) {
-    const std::optional<std::string> bytes = ReadWholeFile(file);
+MissionSpot LocateMissionLine(const std::filesystem::path& file, int lineNumber,
+                              const FileStore& files) {
+    const std::optional<std::string> bytes = files.ReadIfReadable(file);
     if (!bytes) return {};
     const std::optional<MissionFields> fields = ReadMissionFields(LineReader(*bytes));
     if (!fields) return {};
@@ -277,8 +279,9 @@ std::string MissionFileText(const MissionFields& fields, const std::string& file
     return text;
 }
 
-bool SaveMissionFields(const std::filesystem::path& file, const MissionFields& fields) {
-    return WriteFileAtomically(file, MissionFileText(fields, file.filename().string()));
+bool SaveMissionFields(const std::filesystem::path& file, const MissionFields& fields,
+                       FileStore& files) {
+    return files.Write(file, MissionFileText(fields, file.filename().string()));
 }
 
 std::optional<std::string> LoadInstructions(const std::filesystem::path& file) {

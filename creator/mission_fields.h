@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/file_store.h"
+
 // The editor's fields. Multi-line texts hold CR LF between their lines and no line end after
 // the last one, so a mission read and written again keeps its bytes.
 struct MissionFields {
@@ -31,7 +33,8 @@ inline constexpr const char* kPlaceholderFields[] = {
 
 // Reads a mission file into the fields; nothing when it cannot be read or its virus value is
 // no whole number.
-std::optional<MissionFields> LoadMissionFields(const std::filesystem::path& file);
+std::optional<MissionFields> LoadMissionFields(const std::filesystem::path& file,
+                                               const FileStore& files = DiskFiles());
 
 // The editor's places a line of a mission file can land in.
 enum class MissionField { kNone, kTitle, kFrom, kEmail, kVirus, kStealFiles, kKillFiles,
@@ -45,7 +48,8 @@ struct MissionSpot {
 // Where line `lineNumber` (from 1) of the mission file shows in the editor: a section's header
 // leads to its field's first line, *END and a comment (or a "0" in a file list) to the field line
 // before them; nothing for a line outside the sections or a file that cannot be read.
-MissionSpot LocateMissionLine(const std::filesystem::path& file, int lineNumber);
+MissionSpot LocateMissionLine(const std::filesystem::path& file, int lineNumber,
+                              const FileStore& files = DiskFiles());
 
 // Where a line of the pack checker's output about this mission file leads: the spot of the line
 // it names, or for a problem that names no line the field its words speak of (the virus, the
@@ -57,7 +61,8 @@ MissionSpot SpotOfCheckLine(const std::filesystem::path& file, const std::string
 std::string MissionFileText(const MissionFields& fields, const std::string& fileName);
 
 // Writes the mission through a temporary file, so a failed save leaves the old one whole.
-bool SaveMissionFields(const std::filesystem::path& file, const MissionFields& fields);
+bool SaveMissionFields(const std::filesystem::path& file, const MissionFields& fields,
+                       FileStore& files = DiskFiles());
 
 // The instruction file's text, each line followed by CR LF; nothing when it cannot be read.
 std::optional<std::string> LoadInstructions(const std::filesystem::path& file);

@@ -39,7 +39,7 @@ fs::path Game::PackFolder() const {
 void Game::CountPackMissions() {
     // Every ".zdl" file counts, whatever its name.
     state.MissionCount =
-        static_cast<std::int16_t>(state.MissionCount + ListFiles(PackFolder(), ".zdl").size());
+        static_cast<std::int16_t>(state.MissionCount + folders.Files().Files(PackFolder(), ".zdl").size());
     if (state.MissionCount == 0) {
         ShowMessage(LangString("str31") + " 1 " + LangString("str32"));
         platform.EndProgram();
@@ -111,7 +111,7 @@ void Game::StartMission(const fs::path& missionFile) {
 void Game::LoadMission(const fs::path& missionFile) {
     MissionSections sections;
     try {
-        LineReader reader = LineReader::Open(missionFile);
+        LineReader reader = folders.Files().Open(missionFile);
         const std::string selfName = ReadLine(reader);
         // A mission file only works under its own name in its own pack folder.
         if ((PackFolder() / selfName).string() != missionFile.string()) {
@@ -155,7 +155,7 @@ void Game::MissionTimerTick() {
     console.MissionTimer().SetEnabled(false);
     const int next = state.MissionsCompleted + 1;
     const fs::path missionFile = PackFolder() / ("m" + std::to_string(next) + ".zdl");
-    if (FileExists(missionFile)) {
+    if (folders.Files().IsFile(missionFile)) {
         StartMission(missionFile);
     } else if (state.MissionsCompleted == state.MissionCount) {
         PlaySoundFile("halleluya.wav", 1);

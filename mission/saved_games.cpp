@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <limits>
-#include <system_error>
 #include <vector>
 
 #include "app/file_routines.h"
@@ -153,16 +152,16 @@ std::string SavedGames::SaveText(std::string_view fileSystemStamp) const {
 
 void SavedGames::FinishPendingSave() {
     const fs::path pending = game_.folders.user / PendingFileSystemFile();
-    const std::optional<std::string> files = ReadWholeFile(pending);
+    FileStore& store = game_.folders.Files();
+    const std::optional<std::string> files = store.ReadIfReadable(pending);
     if (!files) return;
-    const std::optional<std::string> bytes = ReadWholeFile(game_.folders.user / SaveFile());
+    const std::optional<std::string> bytes = store.ReadIfReadable(game_.folders.user / SaveFile());
     const std::optional<SavedState> saved =
         bytes ? ParseSavedState(*bytes) : std::optional<SavedState>();
     if (saved && saved->fileSystemStamp == StampOf(*files)) {
-        ReplaceFile(pending, game_.folders.ForWriting(FileSystemFile()));
+        store.Replace(pending, game_.folders.ForWriting(FileSystemFile()));
     } else {
-        std::error_code ignored;
-        fs::remove(pending, ignored);
+        store.Remove(pending);
     }
 }
 
@@ -170,32 +169,33 @@ bool SavedGames::Save() {
     const fs::path saveFile = game_.folders.ForWriting(SaveFile());
     const fs::path filesFile = game_.folders.ForWriting(FileSystemFile());
     const fs::path pending = game_.folders.ForWriting(PendingFileSystemFile());
+    FileStore& store = game_.folders.Files();
     // A file the player made read-only keeps the whole pair as it is.
-    if (IsKeptFile(saveFile)) return false;
-    if (IsKeptFile(filesFile)) {
+    if (store.IsKept(saveFile)) return false;
+    if (store.IsKept(filesFile)) {
         game_.ShowMessage(game_.LangString("str35"));
         return false;
     }
     FinishPendingSave();
 
     const std::string files = WriteFolderStructure(game_.local);
-    if (!WriteFileAtomically(pending, files)) {
+    if (!store.Write(pending, files)) {
         game_.ShowMessage(game_.LangString("str35"));
         return false;
     }
-    if (!WriteFileAtomically(saveFile, SaveText(StampOf(files)))) {
-        std::error_code ignored;
-        fs::remove(pending, ignored);
+    if (!store.Write(saveFile, SaveText(StampOf(files)))) {
+        store.Remove(pending);
         return false;
     }
     // The new saved game names the side file's file system: the pair is saved, and LOAD finds it
     // whether or not the file system takes its place now.
-    if (!ReplaceFile(pending, filesFile)) game_.ShowMessage(game_.LangString("str35"));
+    if (!store.Replace(pending, filesFile)) game_.ShowMessage(game_.LangString("str35"));
     return true;
 }
 
 bool SavedGames::Load() {
-    const std::optional<std::string> bytes = ReadWholeFile(game_.folders.user / SaveFile());
+    const FileStore& store = game_.folders.Files();
+    const std::optional<std::string> bytes = store.ReadIfReadable(game_.folders.user / SaveFile());
     if (!bytes) return false;
     const std::optional<SavedState> saved = ParseSavedState(*bytes);
     GameState& state = game_.state;
@@ -204,9 +204,9 @@ bool SavedGames::Load() {
     // The file system of the same save: the one in place, or the side file of a save that was
     // stopped before its file system could take its place. A saved game from before stamps is
     // taken with the file system in place.
-    std::optional<std::string> files = ReadWholeFile(game_.folders.Find(FileSystemFile()));
+    std::optional<std::string> files = store.ReadIfReadable(game_.folders.Find(FileSystemFile()));
     if (saved->fileSystemStamp && (!files || StampOf(*files) != *saved->fileSystemStamp)) {
-        files = ReadWholeFile(game_.folders.user / PendingFileSystemFile());
+        files = store.ReadIfReadable(game_.folders.user / PendingFileSystemFile());
         if (files && StampOf(*files) != *saved->fileSystemStamp) files.reset();
     }
     if (!files) return false;

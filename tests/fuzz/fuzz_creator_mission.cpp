@@ -15,13 +15,14 @@ std::size_t LinesIn(const std::string& text) {
     return lines;
 }
 
-void CheckSpots(const std::filesystem::path& file, const MissionFields& fields, std::string_view input) {
+void CheckSpots(const std::filesystem::path& file, const FileStore& files, const MissionFields& fields,
+                std::string_view input) {
     // Six lines spread over the file, the first and the last among them: each call reads the
     // whole file, so every line of a long one would set the pace of the whole target.
     const std::size_t lines = std::count(input.begin(), input.end(), '\r') + 1;
     for (std::size_t k = 0; k < 6; ++k) {
         const std::size_t number = 1 + k * (lines - 1) / 5;
-        const MissionSpot spot = LocateMissionLine(file, static_cast<int>(number));
+        const MissionSpot spot = LocateMissionLine(file, static_cast<int>(number), files);
         FUZZ_CHECK(spot.line >= 0);
         switch (spot.field) {
             case MissionField::kNone:
@@ -38,19 +39,20 @@ void CheckSpots(const std::filesystem::path& file, const MissionFields& fields, 
 }
 
 void CheckCreatorMission(std::string_view input) {
-    TempAppFolder folder;
+    MemoryFileStore files;
+    const TempAppFolder folder(&files);
     folder.Write("Pack/m1.zdl", input);
     const std::filesystem::path file = folder.Path() / "Pack/m1.zdl";
-    const std::optional<MissionFields> first = LoadMissionFields(file);
+    const std::optional<MissionFields> first = LoadMissionFields(file, files);
     if (!first) return;
     FUZZ_CHECK(first->title.find('\r') == std::string::npos);
     FUZZ_CHECK(first->from.find('\r') == std::string::npos);
-    CheckSpots(file, *first, input);
-    FUZZ_CHECK(SaveMissionFields(file, *first));
+    CheckSpots(file, files, *first, input);
+    FUZZ_CHECK(SaveMissionFields(file, *first, files));
     const std::string written = folder.Read("Pack/m1.zdl");
     FUZZ_CHECK(written == MissionFileText(*first, "m1.zdl"));
 
-    const std::optional<MissionFields> again = LoadMissionFields(file);
+    const std::optional<MissionFields> again = LoadMissionFields(file, files);
     FUZZ_CHECK(again.has_value());
     FUZZ_CHECK(MissionFileText(*again, "m1.zdl") == written);
     FUZZ_CHECK(again->virus == first->virus && again->steal == first->steal &&

@@ -6,7 +6,7 @@
 namespace {
 
 void CheckFileSystem(std::string_view input) {
-    TestGame test;
+    TestGame test(true, TestGame::Where::kInMemory);
     test.game->state.HackerHandle = "neo";
     test.game->state.MissionPackName = "Pack";
     test.folder.Write("FileSystem/fuzzfs.zdl", input);

@@ -6,7 +6,7 @@
 namespace {
 
 void CheckLanguage(std::string_view input) {
-    TestGame test;
+    TestGame test(true, TestGame::Where::kInMemory);
     test.folder.Write("Lang/Fuzz.zdl", input);
     test.game->settings.Language = "Fuzz";
     test.platform.yesNoAnswers = {true};

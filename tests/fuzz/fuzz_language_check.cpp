@@ -10,9 +10,9 @@
 namespace {
 
 void CheckLanguageCheck(std::string_view input) {
-    TestGame test;
+    TestGame test(true, TestGame::Where::kInMemory);
     test.folder.Write("Lang/Fuzz.zdl", input);
-    const LanguageReport report = CheckLanguage(test.folder.Path() / "Lang/Fuzz.zdl", "Fuzz.zdl");
+    const LanguageReport report = CheckLanguage(test.folder.Path() / "Lang/Fuzz.zdl", "Fuzz.zdl", test.memory);
     const int lines = 1 + static_cast<int>(std::count(input.begin(), input.end(), '\r'));
     int errors = 0;
     for (const Problem& problem : report.problems) {
@@ -23,10 +23,11 @@ void CheckLanguageCheck(std::string_view input) {
     FUZZ_CHECK(report.Errors() == errors);
     FUZZ_CHECK(report.keys >= 0 && report.keys <= static_cast<int>(kLanguageKeys.size()));
 
+    if (report.Errors() > 0) return;
     test.game->settings.Language = "Fuzz";
     test.platform.yesNoAnswers = {true};
     for (const char* key : kLanguageKeys) test.Lang(key);
-    if (report.Errors() == 0) FUZZ_CHECK(test.platform.questions.empty());
+    FUZZ_CHECK(test.platform.questions.empty());
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 namespace {
 
 void CheckMissionLoad(std::string_view input) {
-    TestGame test;
+    TestGame test(true, TestGame::Where::kInMemory);
     GameState& state = test.game->state;
     state.HackerHandle = "neo";
     state.MissionPackName = "Pack";

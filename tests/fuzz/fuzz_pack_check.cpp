@@ -10,13 +10,14 @@
 namespace {
 
 void CheckPackCheck(std::string_view input) {
-    TempAppFolder data;
+    MemoryFileStore files;
+    const TempAppFolder data(&files);
     data.CopyFromData("Lang/English.zdl");
     data.Write("FileSystem/defaultfs.zdl", "--autoexec.bat\r\n+DOWNLOADS\r\n");
     data.Write("MissionPack/Pack/m1.zdl", input);
     const std::filesystem::path pack = data.Path() / "MissionPack/Pack";
 
-    const PackReport report = CheckPack(pack, data.Path());
+    const PackReport report = CheckPack(pack, data.Path(), files);
     FUZZ_CHECK(report.missions == 1);
     // Lines are counted as the game cuts them: a CR ends one.
     const int lines = 1 + static_cast<int>(std::count(input.begin(), input.end(), '\r'));
@@ -32,7 +33,7 @@ void CheckPackCheck(std::string_view input) {
     }
     FUZZ_CHECK(report.Errors() == errors);
 
-    const PackPlay play = PlayPack(pack, data.Path());
+    const PackPlay play = PlayPack(pack, data.Path(), files);
     FUZZ_CHECK(play.missions.size() <= 1);
     if (report.problems.empty()) {
         FUZZ_CHECK(play.missions.size() == 1);

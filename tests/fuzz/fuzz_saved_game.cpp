@@ -23,7 +23,7 @@ void CheckSavedGame(std::string_view input) {
         part = input.substr(0, end);
         input.remove_prefix(std::min(end + 1, input.size()));
     }
-    TestGame test;
+    TestGame test(true, TestGame::Where::kInMemory);
     Game& game = *test.game;
     game.state.HackerHandle = "neo";
     game.state.MissionPackName = "Pack";

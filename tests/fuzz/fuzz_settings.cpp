@@ -7,11 +7,12 @@
 namespace {
 
 void CheckSettings(std::string_view input) {
-    TempAppFolder folder;
+    MemoryFileStore files;
+    const TempAppFolder folder(&files);
     folder.Write("Zindrel.ini", input);
-    const Settings first = LoadSettings(folder.Path());
-    FUZZ_CHECK(SaveSettings(folder.Path(), first));
-    const Settings again = LoadSettings(folder.Path());
+    const Settings first = LoadSettings(folder.Path(), files);
+    FUZZ_CHECK(SaveSettings(folder.Path(), first, files));
+    const Settings again = LoadSettings(folder.Path(), files);
     FUZZ_CHECK(again.SoundOn == first.SoundOn && again.TypeSoundOn == first.TypeSoundOn);
     // The name is written as it is and read as a delimited field: a name that field syntax
     // would change (a comma, quotes, blanks at its ends) cannot come back whole.

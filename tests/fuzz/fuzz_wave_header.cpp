@@ -14,9 +14,10 @@ void CheckWaveHeader(std::string_view input) {
     const int huge = WaveDurationFromHeader(input, ~std::uint64_t{0});
     FUZZ_CHECK(huge >= longer && huge <= kMaxSoundMilliseconds);
 
-    TempAppFolder folder;
+    MemoryFileStore files;
+    const TempAppFolder folder(&files);
     folder.Write("Sound/fuzz.wav", input);
-    FUZZ_CHECK(WaveDurationMilliseconds(folder.Path() / "Sound/fuzz.wav") ==
+    FUZZ_CHECK(WaveDurationMilliseconds(folder.Path() / "Sound/fuzz.wav", files) ==
                WaveDurationFromHeader(input.substr(0, 4096), input.size()));
 }
 

@@ -11,15 +11,21 @@
 #include <vector>
 
 #include "app/game.h"
+#include "app/memory_file_store.h"
 #include "console/console_view.h"
 #include "fake_platform.h"
 
-// A fresh application folder in the temporary directory, removed again at the end of the test.
+// A fresh application folder in the temporary directory, removed again at the end of the test;
+// or, given a folder tree in memory, one in there, which never touches the disk.
 class TempAppFolder {
 public:
-    TempAppFolder();
+    explicit TempAppFolder(MemoryFileStore* memory = nullptr);
     ~TempAppFolder();
+    TempAppFolder(const TempAppFolder&) = delete;
+    TempAppFolder& operator=(const TempAppFolder&) = delete;
     const std::filesystem::path& Path() const { return path_; }
+    // Where the folder's files are.
+    FileStore& Files() const;
 
     // Copies a file or folder of the repository's data/ folder into the application folder.
     void CopyFromData(const std::filesystem::path& relative) const;
@@ -29,6 +35,7 @@ public:
 
 private:
     std::filesystem::path path_;
+    MemoryFileStore* memory_;
 };
 
 // The repository's data/ folder.
@@ -55,8 +62,11 @@ class TestGame {
 public:
     // An application folder holding the shipped English language file (unless the test sets up
     // its own) and a small default file system: autoexec.bat in the root and a DOWNLOADS folder.
-    explicit TestGame(bool withEnglish = true);
+    enum class Where { kOnDisk, kInMemory };
+    explicit TestGame(bool withEnglish = true, Where where = Where::kOnDisk);
 
+    // The files of a game in memory.
+    MemoryFileStore memory;
     TempAppFolder folder;
     FakePlatform platform;
     RecordingConsoleView view;
