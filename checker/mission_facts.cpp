@@ -87,11 +87,22 @@ private:
             }
             return i + 1;
         }
+        // A second mail or login screen replaces the first: what only the first told, no one
+        // tells any more.
+        auto replace = [this](const char* shown) {
+            for (std::string* last : {&facts_.lastAttackIp, &facts_.lastAttackPort,
+                                      &facts_.lastLogin, &facts_.lastPassword})
+                if (*last == shown) *last = MissionFacts::kReplaced;
+        };
         if (kind == Kind::Mail) {
+            replace("mail");
             facts_.hasMail = true;
             facts_.mail.clear();
         }
-        if (kind == Kind::Telnet) facts_.hasTelnet = true;
+        if (kind == Kind::Telnet) {
+            replace("telnet");
+            facts_.hasTelnet = true;
+        }
         if (kind == Kind::Steal) {
             facts_.hasSteal = true;
             facts_.steal.clear();
@@ -160,10 +171,31 @@ private:
                 Problem(line.number, true,
                         "unknown placeholder " + token + ": the game leaves it in the text");
         }
-        if (text.find("{attack_ip}") != std::string::npos) facts_.lastAttackIp = where;
-        if (text.find("{attack_port}") != std::string::npos) facts_.lastAttackPort = where;
-        if (text.find("{random_login}") != std::string::npos) facts_.lastLogin = where;
-        if (text.find("{random_password}") != std::string::npos) facts_.lastPassword = where;
+        // Each line draws each value once; the line tells it when one of its places stands
+        // apart from the letters and digits around it ("port 2345", not "2345a").
+        auto drawn = [&](const std::string& placeholder, std::string& last) {
+            bool found = false, apart = false;
+            for (std::size_t at = text.find(placeholder); at != std::string::npos;
+                 at = text.find(placeholder, at + 1)) {
+                found = true;
+                const std::size_t end = at + placeholder.size();
+                const bool before = at > 0 && (std::isalnum(static_cast<unsigned char>(text[at - 1])) ||
+                                               text[at - 1] == '}');
+                const bool after = end < text.size() &&
+                                   (std::isalnum(static_cast<unsigned char>(text[end])) || text[end] == '{');
+                apart = apart || (!before && !after);
+            }
+            if (!found) return;
+            last = where;
+            if (!apart && (last == "mail" || last == "telnet"))
+                Problem(line.number, false,
+                        placeholder + " runs into the text beside it: a player cannot tell where "
+                                      "its value ends");
+        };
+        drawn("{attack_ip}", facts_.lastAttackIp);
+        drawn("{attack_port}", facts_.lastAttackPort);
+        drawn("{random_login}", facts_.lastLogin);
+        drawn("{random_password}", facts_.lastPassword);
     }
 
     void CheckBytes(const Line& line) {

@@ -27,9 +27,11 @@ struct MissionFacts {
     bool hasMail = false, hasTelnet = false, hasFolders = false;
     bool hasVirus = false, hasSteal = false, hasDestroy = false;
 
-    // Where the placeholders that decide the target are drawn last ("mail", "telnet", "other"
-    // or empty when the file draws none); the last draw is the target's value.
+    // Where the placeholders that decide the target are drawn last ("mail", "telnet", "other",
+    // kReplaced when a later section replaced the text that drew it, or empty when the file
+    // draws none); the last draw is the target's value.
     std::string lastAttackIp, lastAttackPort, lastLogin, lastPassword;
+    static constexpr const char* kReplaced = "replaced";
 
     std::string mail;  // the mail's lines as written, one after the other
     bool infect = false;

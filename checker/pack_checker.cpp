@@ -192,6 +192,8 @@ PackReport CheckPack(const fs::path& packFolder, const fs::path& dataFolder,
             problem(0, true,
                     facts.lastAttackIp.empty()
                         ? "no {attack_ip}: the target gets an address that no mail tells"
+                    : facts.lastAttackIp == MissionFacts::kReplaced
+                        ? "a later *EMAIL replaces the mail that tells the target's address"
                         : "the target's address is drawn again after the mail: no mail tells it");
         if (facts.lastAttackPort != "mail") need(kPortScanner, false, "the port is in no mail: it");
         if (facts.lastLogin == "mail" || facts.lastLogin == "telnet") {
@@ -199,8 +201,11 @@ PackReport CheckPack(const fs::path& packFolder, const fs::path& dataFolder,
         } else if (!facts.lastLogin.empty()) {
             loginKnown = false;
             loginEverDrawn = true;
-            problem(0, true, "the login is drawn outside the mail and the login screen: no one "
-                             "tells it");
+            problem(0, true, facts.lastLogin == MissionFacts::kReplaced
+                                 ? "a later section replaces the mail or login screen that tells "
+                                   "the login: no one tells it"
+                                 : "the login is drawn outside the mail and the login screen: no "
+                                   "one tells it");
         } else if (!loginEverDrawn) {
             problem(0, true, "no {random_login} yet: the login stays empty and LOGIN: takes "
                              "nothing");

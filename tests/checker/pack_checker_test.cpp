@@ -105,6 +105,18 @@ TEST_F(PackCheck, EachBrokenLineIsNamedByFileAndLine) {
              .replace(good.find("*FOLDER_STUCTURE"), 0, "*STEAL_FILE\r\nplans.doc\r\n*END\r\n"),
          "m1.zdl:11: warning: plans.doc lies in Vault, not where the login lands, and the mail "
          "does not name that folder"},
+        {"ValueRunsIntoTheText", replaced("port {attack_port}", "port {attack_port}a"),
+         "m1.zdl:5: warning: {attack_port} runs into the text beside it: a player cannot tell "
+         "where its value ends"},
+        {"ALaterMailReplacesTheOneThatTellsTheTarget",
+         replaced("*INFECT_WITH_VIRUS", "*EMAIL\r\nagain\r\nfixer\r\nnothing\r\n*END\r\n*INFECT_WITH_VIRUS"),
+         "m1.zdl: error: a later *EMAIL replaces the mail that tells the target's address"},
+        {"ALaterLoginScreenReplacesTheOneThatTellsTheLogin",
+         Mission("m1.zdl", "host {attack_ip} port {attack_port} password {random_password}",
+                 "*FOLDER_STUCTURE\r\n+Logs\r\n--{own_ip}\r\n*END\r\n*TELNET_LOGIN_SCREEN\r\n"
+                 "login {random_login}\r\n*END\r\n"),
+         "m1.zdl: error: a later section replaces the mail or login screen that tells the login: "
+         "no one tells it"},
         {"PastTheSizeLimit", good + std::string(kMaxFileBytes, 'x'),
          "m1.zdl: error: the game cannot read the file (no normal file, or past the size limits "
          "of 8 MiB, 64 KiB a line and 200,000 lines)"},
