@@ -47,14 +47,21 @@ bool MemoryFileStore::HasFolder(const std::string& key) const {
 }
 
 std::vector<std::string> MemoryFileStore::Children(const std::string& folder, bool folders) const {
+    // Both sets are sorted, so a folder's entries lie together, right after its own name.
+    const std::string prefix = folder.empty() ? "" : folder == "/" ? "/" : folder + "/";
     std::vector<std::string> names;
-    auto collect = [&](const std::string& key) {
-        if (ParentKey(key) == folder && key != folder) names.push_back(NameOf(key));
+    auto collect = [&](const auto& keys, auto keyOf) {
+        for (auto it = keys.lower_bound(prefix); it != keys.end(); ++it) {
+            const std::string& key = keyOf(*it);
+            if (!key.starts_with(prefix)) break;
+            if (key.size() > prefix.size() && key.find('/', prefix.size()) == std::string::npos)
+                names.push_back(key.substr(prefix.size()));
+        }
     };
     if (folders) {
-        for (const std::string& key : folders_) collect(key);
+        collect(folders_, [](const std::string& key) -> const std::string& { return key; });
     } else {
-        for (const auto& [key, file] : files_) collect(key);
+        collect(files_, [](const auto& entry) -> const std::string& { return entry.first; });
     }
     return names;
 }
