@@ -223,14 +223,19 @@ MissionSpot LocateMissionLine(const std::filesystem::path& file, int lineNumber,
     if (!bytes) return {};
     const std::optional<MissionFields> fields = ReadMissionFields(LineReader(*bytes));
     if (!fields) return {};
-    MissionSpot spot = WalkToLine(LineReader(*bytes), lineNumber);
+    return LocateMissionLine(*bytes, *fields, lineNumber);
+}
+
+MissionSpot LocateMissionLine(const std::string& bytes, const MissionFields& fields,
+                              int lineNumber) {
+    MissionSpot spot = WalkToLine(LineReader(bytes), lineNumber);
     const std::string* text = nullptr;
     switch (spot.field) {
-        case MissionField::kEmail: text = &fields->email; break;
-        case MissionField::kStealFiles: text = &fields->stealfiles; break;
-        case MissionField::kKillFiles: text = &fields->killfiles; break;
-        case MissionField::kFileSystem: text = &fields->filesystem; break;
-        case MissionField::kTelnet: text = &fields->telnet; break;
+        case MissionField::kEmail: text = &fields.email; break;
+        case MissionField::kStealFiles: text = &fields.stealfiles; break;
+        case MissionField::kKillFiles: text = &fields.killfiles; break;
+        case MissionField::kFileSystem: text = &fields.filesystem; break;
+        case MissionField::kTelnet: text = &fields.telnet; break;
         default: spot.line = 0;
     }
     if (text != nullptr) spot.line = std::min(spot.line, static_cast<int>(FieldLineCount(*text)) - 1);

@@ -50,6 +50,9 @@ struct MissionSpot {
 // before them; nothing for a line outside the sections or a file that cannot be read.
 MissionSpot LocateMissionLine(const std::filesystem::path& file, int lineNumber,
                               const FileStore& files = DiskFiles());
+// The same for a mission file's bytes and the fields read from them.
+MissionSpot LocateMissionLine(const std::string& bytes, const MissionFields& fields,
+                              int lineNumber);
 
 // Where a line of the pack checker's output about this mission file leads: the spot of the line
 // it names, or for a problem that names no line the field its words speak of (the virus, the
