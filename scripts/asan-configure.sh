@@ -6,7 +6,8 @@
 # Warnings are the normal build's business: the sanitizers make the compiler see false ones.
 # The files are compiled in batches (a unity build): the Qt and GoogleTest headers, most of
 # every file's compile time, are then read once per batch. A file that forgets an include still
-# fails the normal build, which compiles every file on its own.
+# fails the normal build, which compiles every file on its own (the game's window files start
+# from a precompiled header of the Qt headers they share, so theirs are the exception).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-asan"
