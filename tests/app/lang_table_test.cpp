@@ -153,4 +153,19 @@ TEST(LangLookup, AnEditDuringPlayShowsAtTheNextLookup) {
     EXPECT_EQ(test.platform.questions.size(), 1u);
 }
 
+TEST(LangLookup, GamesOnTheSameNamesOfOtherFilesEachReadTheirOwn) {
+    // Two games in memory whose language files have the same names and other texts, each read
+    // twice, so that what one game parsed is there for the next to take.
+    for (int round = 0; round < 2; ++round) {
+        for (const char* text : {"alpha", "beta"}) {
+            TestGame test(false, TestGame::Where::kInMemory);
+            test.folder.Write("Lang/English.zdl", kEnglish);
+            test.folder.Write("Lang/Test.zdl", std::string("str5=>") + text + "\r\n");
+            test.game->settings.Language = "Test";
+            EXPECT_EQ(test.Lang("str5"), text);
+            EXPECT_EQ(test.Lang("str12"), "english twelve");
+        }
+    }
+}
+
 }  // namespace
