@@ -113,8 +113,10 @@ void Game::LoadMission(const fs::path& missionFile) {
     try {
         LineReader reader = folders.Files().Open(missionFile);
         const std::string selfName = ReadLine(reader);
-        // A mission file only works under its own name in its own pack folder.
-        if ((PackFolder() / selfName).string() != missionFile.string()) {
+        // A mission file only works under its own name in its own pack folder; a full path in
+        // the line is no name of a file of the pack, even when it leads to this file.
+        if (fs::path(selfName).has_root_path() ||
+            (PackFolder() / selfName).string() != missionFile.string()) {
             ShowMessage(LangString("str1"));
             platform.EndProgram();
         }

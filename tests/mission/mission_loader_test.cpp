@@ -25,11 +25,15 @@ TEST_F(MissionLoading, AFileOnlyWorksUnderItsOwnNameInItsOwnPack) {
         {"m2.zdl", "m1.zdl\r\n"},                 // stored under another number
         {"m1.zdl", "m1.zdl\n*EMAIL\nx\n*END\n"},  // LF line ends: one long line
         {"m1.zdl", "../Pack/m1.zdl\r\n"},
+        {"m1.zdl", "{its own full path}\r\n"},  // a name, not a path, is what the line must hold
     };
-    for (const auto& [file, text] : refused) {
-        SCOPED_TRACE(text);
+    for (const auto& [file, given] : refused) {
+        SCOPED_TRACE(given);
         TestGame fresh;
         fresh.game->state.MissionPackName = "Pack";
+        std::string text = given;
+        if (text.starts_with("{its own full path}"))
+            text.replace(0, 19, (fresh.folder.Path() / "MissionPack/Pack/m1.zdl").string());
         fresh.folder.Write(std::string("MissionPack/Pack/") + file, text);
         EXPECT_THROW(fresh.game->StartMission(fresh.folder.Path() / "MissionPack/Pack" / file),
                      ProgramEnded);
