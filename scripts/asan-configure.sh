@@ -7,9 +7,7 @@
 # The files are compiled in batches (a unity build): the Qt and GoogleTest headers, most of
 # every file's compile time, are then read once per batch. A file that forgets an include still
 # fails the normal build, which compiles every file on its own (the game's window files start
-# from a precompiled header of the Qt headers they share, so theirs are the exception). Only the
-# files tests/fuzz/coverage_allowlist.txt names carry the fuzzers' coverage counters; they are
-# compiled on their own, outside the batches, so the list can find them by name.
+# from a precompiled header of the Qt headers they share, so theirs are the exception).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-asan"
@@ -24,6 +22,6 @@ mkdir -p "$build"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DZINDREL_WERROR=OFF -DZINDREL_BUILD_BENCH=OFF -DZINDREL_MAN_PAGES=OFF -DZINDREL_FUZZ=ON -DZINDREL_TEST_OPTIMIZATION=-O0 -DCMAKE_UNITY_BUILD=ON \
-  -DCMAKE_CXX_FLAGS="-O1 -fsanitize=address,undefined,fuzzer-no-link -fsanitize-coverage-allowlist=$root/tests/fuzz/coverage_allowlist.txt -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
+  -DCMAKE_CXX_FLAGS="-O1 -fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
   > "$build/configure.log" 2>&1 || { cat "$build/configure.log"; exit 1; }
