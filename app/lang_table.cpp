@@ -30,19 +30,24 @@ std::filesystem::path LangTable::LanguageFile(const std::string& language) const
     return game_.folders.Find(std::filesystem::path("Lang") / (language + ".zdl"));
 }
 
-std::shared_ptr<const LangTable::Parsed> LangTable::Parse(std::string bytes) {
-    // Files parsed lately, by their bytes, shared by every table: games come and go (the pack
-    // checker starts one for each look at a pack), while the language files stay the same. A
-    // file is kept from the second time it is parsed on, so a file read once holds no memory
-    // beyond its table. Every game runs on one thread.
+std::shared_ptr<const LangTable::Parsed> LangTable::Parse(std::string bytes, bool english) {
+    // English files parsed lately, by their bytes, shared by every table: games come and go
+    // (the pack checker starts one for each look at a pack), and every game reads English, the
+    // fallback, while its file stays the same. A file is kept from the second time it is parsed
+    // on, so a file read once holds no memory beyond its table. Another language is parsed once
+    // per game that reads it: keeping it too would let any file read twice (a test's, a
+    // fuzzer's) push English out. Every game runs on one thread.
     static std::map<std::string, std::shared_ptr<const Parsed>> recent;
-    static std::array<std::uint64_t, 8> seen{};
+    static std::array<std::uint64_t, 4> seen{};
     static std::size_t nextSeen = 0;
-    if (const auto known = recent.find(bytes); known != recent.end()) return known->second;
-    std::uint64_t hash = 14695981039346656037ull;
-    for (const unsigned char c : bytes) hash = (hash ^ c) * 1099511628211ull;
-    const bool again = std::find(seen.begin(), seen.end(), hash) != seen.end();
-    if (!again) seen[nextSeen++ % seen.size()] = hash;
+    bool again = false;
+    if (english) {
+        if (const auto known = recent.find(bytes); known != recent.end()) return known->second;
+        std::uint64_t hash = 14695981039346656037ull;
+        for (const unsigned char c : bytes) hash = (hash ^ c) * 1099511628211ull;
+        again = std::find(seen.begin(), seen.end(), hash) != seen.end();
+        if (!again) seen[nextSeen++ % seen.size()] = hash;
+    }
 
     auto read = std::make_shared<Parsed>();
     LineReader reader(bytes);
@@ -66,7 +71,7 @@ std::shared_ptr<const LangTable::Parsed> LangTable::Parse(std::string bytes) {
     return read;
 }
 
-const LangTable::Parsed& LangTable::Current(const std::filesystem::path& path) {
+const LangTable::Parsed& LangTable::Current(const std::filesystem::path& path, bool english) {
     // The path is a found one already (LanguageFile).
     const FileStore& store = game_.folders.Files();
     const std::filesystem::path& file = path;
@@ -80,14 +85,15 @@ const LangTable::Parsed& LangTable::Current(const std::filesystem::path& path) {
     if (found != files_.end() && found->second.version == *version) return *found->second.parsed;
 
     files_.erase(file.native());
-    ReadFile read{*version, Parse(store.Read(file))};
+    ReadFile read{*version, Parse(store.Read(file), english)};
     return *files_.emplace(file.native(), std::move(read)).first->second.parsed;
 }
 
 // As a scan from the first line would go: it stops at the first line holding the key, or fails
 // at a line it cannot get past, or ends with the file's last line.
-LangTable::Scan LangTable::ScanFile(const std::filesystem::path& path, const std::string& key) {
-    const Parsed& file = Current(path);
+LangTable::Scan LangTable::ScanFile(const std::filesystem::path& path, const std::string& key,
+                                    bool english) {
+    const Parsed& file = Current(path, english);
     const auto line = file.firstLineOfKey.find(UpperCase(key));
     if (line != file.firstLineOfKey.end() && line->second < file.breakAt)
         return {true, file.lines[line->second]};
@@ -97,9 +103,10 @@ LangTable::Scan LangTable::ScanFile(const std::filesystem::path& path, const std
 
 std::optional<std::string> LangTable::TryLookup(const std::string& key) {
     try {
-        Scan scan = ScanFile(LanguageFile(game_.settings.Language), key);
+        const std::string& language = game_.settings.Language;
+        Scan scan = ScanFile(LanguageFile(language), key, EqualsIgnoringCase(language, "English"));
         if (!scan.matched) {
-            scan = ScanFile(LanguageFile("English"), key);
+            scan = ScanFile(LanguageFile("English"), key, true);
             if (!scan.matched) return key;
         }
         return TextOf(scan.lastLine);
