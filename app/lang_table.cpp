@@ -71,7 +71,7 @@ std::shared_ptr<const LangTable::Parsed> LangTable::Parse(std::string bytes, boo
     return read;
 }
 
-const LangTable::Parsed& LangTable::Current(const std::filesystem::path& path, bool english) {
+const LangTable::Parsed& LangTable::Current(const std::filesystem::path& path) {
     // The path is a found one already (LanguageFile).
     const FileStore& store = game_.folders.Files();
     const std::filesystem::path& file = path;
@@ -85,15 +85,15 @@ const LangTable::Parsed& LangTable::Current(const std::filesystem::path& path, b
     if (found != files_.end() && found->second.version == *version) return *found->second.parsed;
 
     files_.erase(file.native());
+    const bool english = EqualsIgnoringCase(file.filename().string(), "English.zdl");
     ReadFile read{*version, Parse(store.Read(file), english)};
     return *files_.emplace(file.native(), std::move(read)).first->second.parsed;
 }
 
 // As a scan from the first line would go: it stops at the first line holding the key, or fails
 // at a line it cannot get past, or ends with the file's last line.
-LangTable::Scan LangTable::ScanFile(const std::filesystem::path& path, const std::string& key,
-                                    bool english) {
-    const Parsed& file = Current(path, english);
+LangTable::Scan LangTable::ScanFile(const std::filesystem::path& path, const std::string& key) {
+    const Parsed& file = Current(path);
     const auto line = file.firstLineOfKey.find(UpperCase(key));
     if (line != file.firstLineOfKey.end() && line->second < file.breakAt)
         return {true, file.lines[line->second]};
@@ -103,10 +103,9 @@ LangTable::Scan LangTable::ScanFile(const std::filesystem::path& path, const std
 
 std::optional<std::string> LangTable::TryLookup(const std::string& key) {
     try {
-        const std::string& language = game_.settings.Language;
-        Scan scan = ScanFile(LanguageFile(language), key, EqualsIgnoringCase(language, "English"));
+        Scan scan = ScanFile(LanguageFile(game_.settings.Language), key);
         if (!scan.matched) {
-            scan = ScanFile(LanguageFile("English"), key, true);
+            scan = ScanFile(LanguageFile("English"), key);
             if (!scan.matched) return key;
         }
         return TextOf(scan.lastLine);

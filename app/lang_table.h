@@ -47,9 +47,9 @@ private:
     };
 
     std::optional<std::string> TryLookup(const std::string& key);
+    Scan ScanFile(const std::filesystem::path& file, const std::string& key);
+    const Parsed& Current(const std::filesystem::path& file);
     // `english`: the file is the English one, which every game reads and may share.
-    Scan ScanFile(const std::filesystem::path& file, const std::string& key, bool english);
-    const Parsed& Current(const std::filesystem::path& file, bool english);
     static std::shared_ptr<const Parsed> Parse(std::string bytes, bool english);
     std::filesystem::path LanguageFile(const std::string& language) const;
 

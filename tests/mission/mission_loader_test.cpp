@@ -2,6 +2,8 @@
 // random values they draw, and the mission timer's way to the next mission or the end.
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include "harness/test_game.h"
 #include "mission/random_values.h"
 
@@ -21,19 +23,22 @@ protected:
 };
 
 TEST_F(MissionLoading, AFileOnlyWorksUnderItsOwnNameInItsOwnPack) {
+    // Stands for the mission's own full path, which only the fresh game knows.
+    constexpr std::string_view kOwnFullPath = "{its own full path}";
     const std::pair<const char*, std::string> refused[] = {
         {"m2.zdl", "m1.zdl\r\n"},                 // stored under another number
         {"m1.zdl", "m1.zdl\n*EMAIL\nx\n*END\n"},  // LF line ends: one long line
         {"m1.zdl", "../Pack/m1.zdl\r\n"},
-        {"m1.zdl", "{its own full path}\r\n"},  // a name, not a path, is what the line must hold
+        {"m1.zdl", std::string(kOwnFullPath) + "\r\n"},  // a name, not a path, must stand there
     };
     for (const auto& [file, given] : refused) {
         SCOPED_TRACE(given);
         TestGame fresh;
         fresh.game->state.MissionPackName = "Pack";
         std::string text = given;
-        if (text.starts_with("{its own full path}"))
-            text.replace(0, 19, (fresh.folder.Path() / "MissionPack/Pack/m1.zdl").string());
+        if (text.starts_with(kOwnFullPath))
+            text.replace(0, kOwnFullPath.size(),
+                         (fresh.folder.Path() / "MissionPack/Pack/m1.zdl").string());
         fresh.folder.Write(std::string("MissionPack/Pack/") + file, text);
         EXPECT_THROW(fresh.game->StartMission(fresh.folder.Path() / "MissionPack/Pack" / file),
                      ProgramEnded);
