@@ -1,6 +1,8 @@
 // Reading a mission file line by line with the game's rules, and noting what stands where.
 #include "mission_facts.h"
 
+#include <algorithm>
+
 #include "app/file_routines.h"
 #include "app/text_helpers.h"
 #include "checker/file_text.h"
@@ -119,6 +121,7 @@ private:
         }
         const char* where = kind == Kind::Mail ? "mail" : kind == Kind::Telnet ? "telnet" : "other";
         std::string folder = ".";
+        bool reachable = true;  // CD finds a folder by its name: only the first of a name
         std::size_t j = i + 1;
         for (; j < lines_.size() && !lines_[j].text.starts_with("*END"); ++j) {
             const Line& line = lines_[j];
@@ -135,9 +138,17 @@ private:
                 (kind == Kind::Steal ? facts_.steal : facts_.destroy).push_back({line.text, line.number});
             } else if (kind == Kind::Folders) {
                 if (line.text.starts_with("--")) {
-                    facts_.files.push_back({folder, line.text.substr(2), line.number});
+                    if (reachable) facts_.files.push_back({folder, line.text.substr(2), line.number});
                 } else if (line.text.starts_with("+")) {
                     folder = line.text.substr(1);
+                    reachable = std::none_of(
+                        facts_.folders.begin(), facts_.folders.end(),
+                        [&folder](const std::string& earlier) { return EqualsIgnoringCase(earlier, folder); });
+                    if (!reachable)
+                        Problem(line.number, false,
+                                "a second folder named " + folder +
+                                    ": CD always goes to the first, so the files below this line "
+                                    "can never be reached");
                     facts_.folders.push_back(folder);
                 } else if (!line.text.empty()) {
                     Problem(line.number, false,

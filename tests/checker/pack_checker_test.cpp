@@ -117,6 +117,12 @@ TEST_F(PackCheck, EachBrokenLineIsNamedByFileAndLine) {
                  "login {random_login}\r\n*END\r\n"),
          "m1.zdl: error: a later section replaces the mail or login screen that tells the login: "
          "no one tells it"},
+        {"ASecondFolderOfTheSameName", replaced("+Logs\r\n", "+Logs\r\n+LOGS\r\n"),
+         "m1.zdl:12: warning: a second folder named LOGS: CD always goes to the first, so the "
+         "files below this line can never be reached"},
+        {"AFileInASecondFolderOfTheSameNameIsOutOfReach", replaced("+Logs\r\n", "+Logs\r\n+LOGS\r\n"),
+         "m1.zdl:10: error: the host has no connection log (--{own_ip}): every hang-up is a "
+         "bust"},
         {"PastTheSizeLimit", good + std::string(kMaxFileBytes, 'x'),
          "m1.zdl: error: the game cannot read the file (no normal file, or past the size limits "
          "of 8 MiB, 64 KiB a line and 200,000 lines)"},
